@@ -1,0 +1,89 @@
+#include "catalog/catalog_loader.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "catalog/token_reader.h"
+
+namespace glimmerkist {
+namespace {
+
+constexpr char kNoteOpen[] = "<note>";
+constexpr char kNoteClose[] = "</note>";
+
+void reportCorrupt(Terminal& terminal, const char* reason) {
+  terminal.clearScreen();
+  terminal.out() << "\n The data.txt file is corrupt. " << reason << "\n\n ";
+}
+
+void reportBadRecord(Terminal& terminal, const LoadResult& result) {
+  reportCorrupt(terminal, "A data type did not match");
+  terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
+  terminal.pauseScreen();
+}
+
+}  // namespace
+
+LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::string& path) {
+  std::error_code error;
+  std::ifstream file;
+  // Opening a folder succeeds on some systems and then reads as empty; it is
+  // no more a catalog than a missing file.
+  if (!std::filesystem::is_directory(path, error)) file.open(path, std::ios::binary);
+  if (!file.is_open()) {
+    terminal.out() << "\n data.txt file failed to open\n";
+    LoadResult result;
+    result.status = LoadStatus::kOpenFailed;
+    return result;
+  }
+  return readCatalog(file, catalog, terminal);
+}
+
+LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& terminal) {
+  LoadResult result;
+  terminal.out() << "\n Loading Data...\n";
+
+  TokenReader reader(in);
+  reader.skipByteOrderMark();
+
+  std::string token;
+  if (reader.next(token) && token == kNoteOpen) {
+    bool closed = false;
+    while (reader.next(token)) {
+      if (token == kNoteClose) {
+        closed = true;
+        break;
+      }
+    }
+    if (!closed) {
+      result.status = LoadStatus::kNoteNotClosed;
+      reportCorrupt(terminal, "The note is never closed");
+      terminal.pauseScreen();
+      return result;
+    }
+  }
+
+  Item item;
+  std::string name;
+  std::string tag;
+  while (reader.next(name)) {
+    const bool hasTag = reader.next(tag);
+    const int code = hasTag ? categoryFromTag(tag) : kNoCategory;
+    if (code == kNoCategory) {
+      result.status = hasTag ? LoadStatus::kTagMismatch : LoadStatus::kMissingTag;
+      result.badRecord = result.filed + 1;
+      result.badName = std::move(name);
+      result.badTag = std::move(tag);
+      reportBadRecord(terminal, result);
+      break;
+    }
+    item.setCategory(code);
+    item.setName(std::move(name));
+    catalog.addItem(std::move(item));
+    ++result.filed;
+  }
+  catalog.shrinkToFit();
+  return result;
+}
+
+}  // namespace glimmerkist

@@ -1,0 +1,51 @@
+// The catalog loader reads data.txt into an ItemCatalog.
+//
+// The file is a header token (a note between "<note>" and "</note>" tokens,
+// or any single token, which is ignored) followed by records of two tokens:
+// an item name with underscores for spaces, then one of the 18 category tags.
+// Problems are reported on the terminal with the program's fixed messages;
+// loading never fails the program, which goes on with what was filed.
+#ifndef GLIMMERKIST_CATALOG_CATALOG_LOADER_H_
+#define GLIMMERKIST_CATALOG_CATALOG_LOADER_H_
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+#include "base/terminal.h"
+#include "catalog/item_catalog.h"
+
+namespace glimmerkist {
+
+/// The name of the catalog file, looked for in the current directory.
+inline constexpr char kCatalogFileName[] = "data.txt";
+
+enum class LoadStatus {
+  kLoaded,         // every record was filed
+  kOpenFailed,     // the file could not be opened or is not a file
+  kTagMismatch,    // a record's tag matched none of the 18 tags
+  kMissingTag,     // the file ended after a record's name
+  kNoteNotClosed,  // "<note>" was never closed by "</note>"
+};
+
+struct LoadResult {
+  LoadStatus status = LoadStatus::kLoaded;
+  /// Records filed into the catalog.
+  std::int64_t filed = 0;
+  /// For kTagMismatch and kMissingTag: the record's number (from 1) and its
+  /// two tokens, the tag empty when missing.
+  std::int64_t badRecord = 0;
+  std::string badName;
+  std::string badTag;
+};
+
+/// Opens `path` and loads it into `catalog`, reporting on `terminal`.
+LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal,
+                       const std::string& path = kCatalogFileName);
+
+/// Loads an already opened stream, as loadCatalog does after the open.
+LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& terminal);
+
+}  // namespace glimmerkist
+
+#endif  // GLIMMERKIST_CATALOG_CATALOG_LOADER_H_

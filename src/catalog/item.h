@@ -1,0 +1,54 @@
+// An Item is one entry of the catalog: a magic item's name and its category.
+//
+// Names are stored exactly as read from data.txt, with underscores standing
+// for spaces; only the display (replaceUnderscores) turns them into blanks.
+// Invalid values given to the setters are not reported: the item falls back
+// to noItem (category -1, empty name).
+#ifndef GLIMMERKIST_CATALOG_ITEM_H_
+#define GLIMMERKIST_CATALOG_ITEM_H_
+
+#include <cstdint>
+#include <string>
+
+#include "catalog/item_category.h"
+
+namespace glimmerkist {
+
+class Item {
+ public:
+  /// A new item is noItem.
+  Item() = default;
+
+  /// Makes the item noItem.
+  void clear();
+
+  /// Codes -1 to 17 are stored and keep the name; any other code makes the
+  /// whole item noItem.
+  void setCategory(std::int32_t code);
+  /// A non-empty name is stored and keeps the category; an empty one makes
+  /// the whole item noItem.
+  void setName(std::string name);
+
+  std::int32_t getCategory() const { return category_; }
+  /// The stored name, underscores included.
+  const std::string& getName() const { return name_; }
+
+  bool operator==(const Item& other) const {
+    return category_ == other.category_ && name_ == other.name_;
+  }
+  bool operator!=(const Item& other) const { return !(*this == other); }
+
+ private:
+  std::int32_t category_ = kNoCategory;
+  std::string name_;
+};
+
+/// The empty item: category -1 and an empty name.
+inline const Item noItem{};
+
+/// Turns every "_" of `text` into a blank, in place; nothing else changes.
+void replaceUnderscores(std::string& text);
+
+}  // namespace glimmerkist
+
+#endif  // GLIMMERKIST_CATALOG_ITEM_H_

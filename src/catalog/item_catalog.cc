@@ -1,0 +1,35 @@
+#include "catalog/item_catalog.h"
+
+#include <utility>
+
+#include "base/random.h"
+
+namespace glimmerkist {
+
+void ItemCatalog::addItem(Item item) {
+  if (!isCategoryCode(item.getCategory()) || item.getName().empty()) return;
+  lists_[item.getCategory()].append(std::move(item));
+}
+
+Item ItemCatalog::randomItem(std::int32_t category) const {
+  Item result;
+  if (!isCategoryCode(category)) return result;
+  const ItemList& list = lists_[category];
+  if (list.count() <= 0) return result;
+  list.itemAt(rand() % list.count(), result);
+  return result;
+}
+
+void ItemCatalog::clearCategory(std::int32_t category) {
+  if (isCategoryCode(category)) {
+    lists_[category].clear();
+  } else if (category == kNoCategory) {
+    for (ItemList& list : lists_) list.clear();
+  }
+}
+
+void ItemCatalog::shrinkToFit() {
+  for (ItemList& list : lists_) list.shrinkToFit();
+}
+
+}  // namespace glimmerkist

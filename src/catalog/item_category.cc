@@ -1,0 +1,21 @@
+#include "catalog/item_category.h"
+
+namespace glimmerkist {
+
+const std::array<std::string_view, kCategoryCount> kCategoryTags = {
+    "tccPotionsAndOils",  "tccScrolls",         "tccRings",
+    "tccRods",            "tccStaves",          "tccWands",
+    "tccBooksAndTomes",   "tccGemsAndJewelry",  "tccCloaksAndRobes",
+    "tccBootsAndGloves",  "tccGirdlesAndHelms", "tccBagsAndBottles",
+    "tccDustsAndStones",  "tccHouseholdItemsAndTools", "tccMusicalInstruments",
+    "tccTheWeirdStuff",   "tccArmorAndShields", "tccWeapons",
+};
+
+int categoryFromTag(std::string_view token) {
+  for (int code = 0; code < kCategoryCount; ++code) {
+    if (kCategoryTags[code] == token) return code;
+  }
+  return kNoCategory;
+}
+
+}  // namespace glimmerkist

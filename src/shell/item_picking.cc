@@ -1,0 +1,49 @@
+#include "shell/item_picking.h"
+
+#include "base/random.h"
+#include "catalog/item_category.h"
+#include "shell/read_number.h"
+
+namespace glimmerkist {
+
+const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels = {
+    "...Potions and Oils",   "...Scrolls",           "...Rings",
+    "...Rods",               "...Staves",            "...Wands",
+    "...Books and Tomes",    "...Gems and Jewelry",  "...Cloak and Robes",
+    "...Boots and Gloves",   "...Girdles and Helms", "...Bags and Bottles",
+    "...Dusts and Stones",   "...Household Items",   "...Musical Instruments",
+    "...Weird Stuff",        "...Armor and Shields", "...Weapons",
+    "...Random Select",      "...or, Quit",
+};
+
+void showPickedItem(Terminal& terminal, const Item& item) {
+  std::string text = item.getName();
+  replaceUnderscores(text);
+  terminal.out() << "\n\n A(n) " << text << "\n\n ";
+}
+
+std::int32_t pickFromCategory(Terminal& terminal, const ItemCatalog& catalog,
+                              const CategoryLabels& labels) {
+  terminal.clearScreen();
+  std::ostream& out = terminal.out();
+  out << "\n Enter the number for the Category to get Item from\n";
+  for (int code = 0; code < kCategoryCount; ++code) {
+    out << "\n ";
+    if (code < 10) out << " ";  // lines up one-digit numbers under two-digit ones
+    out << code << ") " << labels[code];
+  }
+  out << "\n ";
+  const std::int32_t choice = readNumber(terminal);
+  if (isCategoryCode(choice)) showPickedItem(terminal, catalog.randomItem(choice));
+  terminal.pauseScreen();
+  return choice;
+}
+
+void pickFromAnyCategory(Terminal& terminal, const ItemCatalog& catalog) {
+  terminal.clearScreen();
+  const int category = rand() % kCategoryCount;
+  showPickedItem(terminal, catalog.randomItem(category));
+  terminal.pauseScreen();
+}
+
+}  // namespace glimmerkist

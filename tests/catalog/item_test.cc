@@ -1,0 +1,79 @@
+#include "catalog/item.h"
+
+#include <gtest/gtest.h>
+
+namespace glimmerkist {
+namespace {
+
+Item named(int category, const std::string& name) {
+  Item item;
+  item.setCategory(category);
+  item.setName(name);
+  return item;
+}
+
+TEST(ItemTest, StartsAsNoItem) {
+  Item item;
+  EXPECT_EQ(item.getCategory(), -1);
+  EXPECT_EQ(item.getName(), "");
+  EXPECT_EQ(item, noItem);
+}
+
+TEST(ItemTest, OutOfRangeCategoryEmptiesTheItem) {
+  for (int code : {18, -2, -2147483647 - 1, 2147483647}) {
+    Item item = named(5, "Silver_Hand_Mirror");
+    item.setCategory(code);
+    EXPECT_EQ(item, noItem) << code;
+  }
+}
+
+TEST(ItemTest, ValidCategoryKeepsTheName) {
+  for (int code : {-1, 0, 17}) {
+    Item item = named(5, "Silver_Hand_Mirror");
+    item.setCategory(code);
+    EXPECT_EQ(item.getCategory(), code);
+    EXPECT_EQ(item.getName(), "Silver_Hand_Mirror");
+  }
+}
+
+TEST(ItemTest, EmptyNameEmptiesTheItem) {
+  Item item = named(3, "Rod");
+  item.setName("");
+  EXPECT_EQ(item, noItem);
+}
+
+TEST(ItemTest, NameKeepsCategoryAndUnderscores) {
+  Item item;
+  item.setName("Silver_Hand_Mirror");
+  EXPECT_EQ(item.getCategory(), -1);
+  EXPECT_EQ(item.getName(), "Silver_Hand_Mirror");
+}
+
+TEST(ItemTest, CopiesAreIndependent) {
+  const Item source = named(2, "Ring_of_Dew");
+  Item copy = source;
+  copy.setName("Other");
+  EXPECT_EQ(source.getName(), "Ring_of_Dew");
+  copy = copy;
+  EXPECT_EQ(copy.getName(), "Other");
+}
+
+TEST(ReplaceUnderscoresTest, ReplacesOnlyUnderscores) {
+  const struct {
+    std::string in, out;
+  } cases[] = {
+      {"Silver_Hand_Mirror", "Silver Hand Mirror"},
+      {"___", "   "},
+      {"plain", "plain"},
+      {"", ""},
+      {"a-b_c.d", "a-b c.d"},
+  };
+  for (const auto& c : cases) {
+    std::string text = c.in;
+    replaceUnderscores(text);
+    EXPECT_EQ(text, c.out);
+  }
+}
+
+}  // namespace
+}  // namespace glimmerkist

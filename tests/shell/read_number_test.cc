@@ -1,0 +1,72 @@
+#include "shell/read_number.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "support/fake_terminal.h"
+
+namespace glimmerkist {
+namespace {
+
+constexpr char kBadEntryReport[] = "\n Please enter a numeric value\n\n [pause]";
+
+TEST(LeadingNumberTest, ReadsLikeAtoiAndSaturates) {
+  const struct {
+    const char* token;
+    std::int32_t expected;
+  } cases[] = {
+      {"7", 7},
+      {"-3", -3},
+      {"+12", 12},
+      {"2x", 2},
+      {"12abc", 12},
+      {"abc", 0},
+      {"", 0},
+      {"-", 0},
+      {"+x", 0},
+      {"00", 0},
+      {"-0", 0},
+      {"0009", 9},
+      {"2147483647", 2147483647},
+      {"2147483648", 2147483647},
+      {"99999999999", 2147483647},
+      {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+      {"-2147483649", std::numeric_limits<std::int32_t>::min()},
+      {"-99999999999", std::numeric_limits<std::int32_t>::min()},
+      {"123456789012345678901234567890", 2147483647},
+  };
+  for (const auto& c : cases) EXPECT_EQ(leadingNumber(c.token), c.expected) << c.token;
+}
+
+TEST(ReadNumberTest, ReturnsNumbersWithoutAMessage) {
+  FakeTerminal terminal("7 -3 2x 0 x 12abc");
+  for (std::int32_t expected : {7, -3, 2, 0, 0, 12}) EXPECT_EQ(readNumber(terminal), expected);
+  EXPECT_EQ(terminal.transcript(), "");
+}
+
+TEST(ReadNumberTest, ReportsLongTokensThatReadAsZero) {
+  for (const char* token : {"abc", "00", "-0", "+x"}) {
+    FakeTerminal terminal(token);
+    EXPECT_EQ(readNumber(terminal), kBadEntry) << token;
+    EXPECT_EQ(terminal.transcript(), kBadEntryReport) << token;
+  }
+}
+
+TEST(ReadNumberTest, SkipsEmptyLinesAndLeavesTheRestOfTheLine) {
+  FakeTerminal terminal("\n\n   \t\n1 2\n");
+  EXPECT_EQ(readNumber(terminal), 1);
+  EXPECT_EQ(readNumber(terminal), 2);
+  EXPECT_EQ(terminal.transcript(), "");
+}
+
+TEST(ReadNumberTest, EndOfInputReadsAsZeroEveryTime) {
+  FakeTerminal terminal("5");
+  EXPECT_EQ(readNumber(terminal), 5);
+  EXPECT_EQ(readNumber(terminal), 0);
+  EXPECT_EQ(readNumber(terminal), 0);
+  EXPECT_EQ(terminal.transcript(), "");
+}
+
+}  // namespace
+}  // namespace glimmerkist

@@ -1,0 +1,33 @@
+// A temporary folder that a test works in: the constructor makes it and
+// changes into it; the destructor changes back and removes it.
+#ifndef GLIMMERKIST_TESTS_SUPPORT_TEMP_DIR_H_
+#define GLIMMERKIST_TESTS_SUPPORT_TEMP_DIR_H_
+
+#include <filesystem>
+#include <string>
+
+namespace glimmerkist {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+/// Writes `content` to `name` byte for byte, replacing what was there.
+void writeFile(const std::string& name, const std::string& content);
+
+/// The whole content of `name`, or an empty string when it cannot be read.
+std::string readFile(const std::string& name);
+
+}  // namespace glimmerkist
+
+#endif  // GLIMMERKIST_TESTS_SUPPORT_TEMP_DIR_H_
