@@ -2,6 +2,8 @@
 
 namespace glimmerkist {
 
+// Laid out by hand: three tags a row, in code order.
+// clang-format off
 const std::array<std::string_view, kCategoryCount> kCategoryTags = {
     "tccPotionsAndOils",  "tccScrolls",         "tccRings",
     "tccRods",            "tccStaves",          "tccWands",
@@ -10,6 +12,7 @@ const std::array<std::string_view, kCategoryCount> kCategoryTags = {
     "tccDustsAndStones",  "tccHouseholdItemsAndTools", "tccMusicalInstruments",
     "tccTheWeirdStuff",   "tccArmorAndShields", "tccWeapons",
 };
+// clang-format on
 
 int categoryFromTag(std::string_view token) {
   for (int code = 0; code < kCategoryCount; ++code) {

@@ -6,6 +6,8 @@
 
 namespace glimmerkist {
 
+// Laid out by hand: three labels a row, in code order.
+// clang-format off
 const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels = {
     "...Potions and Oils",   "...Scrolls",           "...Rings",
     "...Rods",               "...Staves",            "...Wands",
@@ -15,6 +17,7 @@ const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels = {
     "...Weird Stuff",        "...Armor and Shields", "...Weapons",
     "...Random Select",      "...or, Quit",
 };
+// clang-format on
 
 void showPickedItem(Terminal& terminal, const Item& item) {
   std::string text = item.getName();

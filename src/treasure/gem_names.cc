@@ -2,6 +2,8 @@
 
 namespace glimmerkist {
 
+// Laid out by hand: the names stand in rows by value band.
+// clang-format off
 const std::array<std::string_view, kGemKindCount> kGemNames = {
     // Band 0, 10 gp.
     "Azurite", "Banded Agate", "Eye Agate", "Hematite", "Lapis Lazulim", "Malachite", "Moss Agate",
@@ -19,5 +21,6 @@ const std::array<std::string_view, kGemKindCount> kGemNames = {
     "Black Sapphire", "Diamond", "Emerald", "Jacinth", "Oriental Emerald", "Ruby", "Star Ruby",
     "Star Sapphire",
 };
+// clang-format on
 
 }  // namespace glimmerkist
