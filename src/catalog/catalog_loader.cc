@@ -63,7 +63,6 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
     }
   }
 
-  Item item;
   std::string name;
   std::string tag;
   while (reader.next(name)) {
@@ -77,6 +76,7 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
       reportBadRecord(terminal, result);
       break;
     }
+    Item item;
     item.setCategory(code);
     item.setName(std::move(name));
     catalog.addItem(std::move(item));

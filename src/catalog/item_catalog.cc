@@ -7,8 +7,9 @@
 namespace glimmerkist {
 
 void ItemCatalog::addItem(Item item) {
-  if (!isCategoryCode(item.getCategory()) || item.getName().empty()) return;
-  lists_[item.getCategory()].append(std::move(item));
+  const std::int32_t category = item.getCategory();
+  if (!isCategoryCode(category) || item.getName().empty()) return;
+  lists_[category].append(std::move(item));
 }
 
 Item ItemCatalog::randomItem(std::int32_t category) const {

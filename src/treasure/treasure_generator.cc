@@ -40,7 +40,7 @@ void TreasureGenerator::addGems(std::int32_t n) {
   }
 }
 
-void TreasureGenerator::generateTreasureByLetter(std::string text) {
+void TreasureGenerator::generateTreasureByLetter(const std::string& text) {
   generateTreasureByChart(chartIndexFromLetter(text));
 }
 

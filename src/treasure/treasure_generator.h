@@ -54,7 +54,7 @@ class TreasureGenerator : public ItemCatalog {
 
   /// Fills the hoard by the chart that `text` names ("a"/"A" to "z"/"Z");
   /// any other text is reported as an invalid chart.
-  void generateTreasureByLetter(std::string text);
+  void generateTreasureByLetter(const std::string& text);
 
   /// Fills the hoard by chart 0 to 25; any other index empties the hoard and
   /// shows the invalid-chart report, drawing nothing.
