@@ -1,17 +1,28 @@
 #include "support/temp_dir.h"
 
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace glimmerkist {
 
 TempDir::TempDir() : previous_(std::filesystem::current_path()) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "glimmerkist-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-  std::filesystem::current_path(path_);
+  // create_directory makes the folder only when nothing of that name exists,
+  // so two tests that drew the same name cannot share a folder.
+  std::random_device entropy;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "glimmerkist-%08x", static_cast<unsigned>(entropy()));
+    const std::filesystem::path candidate = std::filesystem::temp_directory_path() / name;
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      std::filesystem::current_path(path_);
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary folder could be made");
 }
 
 TempDir::~TempDir() {
