@@ -33,7 +33,7 @@ struct ReferenceHoard : ShownHoard {
   std::vector<double> exactGemValues;
 
   void addGem(int kind, double value) {
-    gems.push_back({kShownGemNames[kind], static_cast<long long>(value)});
+    gems.push_back({std::string(kShownGemNames[kind]), static_cast<long long>(value)});
     exactGemValues.push_back(value);
   }
 };
