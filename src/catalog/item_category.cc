@@ -5,12 +5,24 @@ namespace glimmerkist {
 // Laid out by hand: three tags a row, in code order.
 // clang-format off
 const std::array<std::string_view, kCategoryCount> kCategoryTags = {
-    "tccPotionsAndOils",  "tccScrolls",         "tccRings",
-    "tccRods",            "tccStaves",          "tccWands",
-    "tccBooksAndTomes",   "tccGemsAndJewelry",  "tccCloaksAndRobes",
-    "tccBootsAndGloves",  "tccGirdlesAndHelms", "tccBagsAndBottles",
-    "tccDustsAndStones",  "tccHouseholdItemsAndTools", "tccMusicalInstruments",
-    "tccTheWeirdStuff",   "tccArmorAndShields", "tccWeapons",
+    "tccPotionsAndOils",
+    "tccScrolls",
+    "tccRings",
+    "tccRods",
+    "tccStaves",
+    "tccWands",
+    "tccBooksAndTomes",
+    "tccGemsAndJewelry",
+    "tccCloaksAndRobes",
+    "tccBootsAndGloves",
+    "tccGirdlesAndHelms",
+    "tccBagsAndBottles",
+    "tccDustsAndStones",
+    "tccHouseholdItemsAndTools",
+    "tccMusicalInstruments",
+    "tccTheWeirdStuff",
+    "tccArmorAndShields",
+    "tccWeapons",
 };
 // clang-format on
 
