@@ -2,8 +2,6 @@
 
 namespace glimmerkist {
 
-// Laid out by hand: three tags a row, in code order.
-// clang-format off
 const std::array<std::string_view, kCategoryCount> kCategoryTags = {
     "tccPotionsAndOils",
     "tccScrolls",
@@ -24,7 +22,6 @@ const std::array<std::string_view, kCategoryCount> kCategoryTags = {
     "tccArmorAndShields",
     "tccWeapons",
 };
-// clang-format on
 
 int categoryFromTag(std::string_view token) {
   for (int code = 0; code < kCategoryCount; ++code) {

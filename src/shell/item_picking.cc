@@ -6,8 +6,6 @@
 
 namespace glimmerkist {
 
-// Laid out by hand: three labels a row, in code order.
-// clang-format off
 const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels = {
     "...Potions and Oils",
     "...Scrolls",
@@ -30,7 +28,6 @@ const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels = {
     "...Random Select",
     "...or, Quit",
 };
-// clang-format on
 
 void showPickedItem(Terminal& terminal, const Item& item) {
   std::string text = item.getName();

@@ -2,8 +2,6 @@
 
 namespace glimmerkist {
 
-// Laid out by hand: the names stand in rows by value band.
-// clang-format off
 const std::array<std::string_view, kGemKindCount> kGemNames = {
     // Band 0, 10 gp.
     "Azurite",
@@ -63,6 +61,5 @@ const std::array<std::string_view, kGemKindCount> kGemNames = {
     "Star Ruby",
     "Star Sapphire",
 };
-// clang-format on
 
 }  // namespace glimmerkist
