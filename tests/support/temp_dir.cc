@@ -37,7 +37,7 @@ void writeFile(const std::string& name, const std::string& content) {
 }
 
 std::string readFile(const std::string& name) {
-  std::ifstream file(name, std::ios::binary);
+  std::ifstream file(name);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 

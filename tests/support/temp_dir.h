@@ -25,7 +25,9 @@ class TempDir {
 /// Writes `content` to `name` byte for byte, replacing what was there.
 void writeFile(const std::string& name, const std::string& content);
 
-/// The whole content of `name`, or an empty string when it cannot be read.
+/// The whole content of `name` read as text, or an empty string when it
+/// cannot be read. Text files such as the result file end their lines with
+/// CR LF on Windows; read as text they give "\n" there too.
 std::string readFile(const std::string& name);
 
 }  // namespace glimmerkist
