@@ -123,7 +123,7 @@ TEST(TokenReaderTest, TokensAcrossTheBufferBoundary) {
 
 TEST(TokenReaderTest, AVeryLongTokenIsReadWhole) {
   std::string token;
-  for (int i = 0; token.size() < 3 * 1024 * 1024; ++i) {
+  for (int i = 0; token.size() < std::size_t{3} * 1024 * 1024; ++i) {
     token += "Blade_of_" + std::to_string(i) + "_";
   }
   EXPECT_EQ(tokensOf("before\n" + token + "\nafter"), (Tokens{"before", token, "after"}));
