@@ -5,12 +5,24 @@
 namespace glimmerkist {
 
 const std::array<std::string_view, kCategoryCount> kCategoryTags = {
-    "tccPotionsAndOils",  "tccScrolls",         "tccRings",
-    "tccRods",            "tccStaves",          "tccWands",
-    "tccBooksAndTomes",   "tccGemsAndJewelry",  "tccCloaksAndRobes",
-    "tccBootsAndGloves",  "tccGirdlesAndHelms", "tccBagsAndBottles",
-    "tccDustsAndStones",  "tccHouseholdItemsAndTools", "tccMusicalInstruments",
-    "tccTheWeirdStuff",   "tccArmorAndShields", "tccWeapons",
+    "tccPotionsAndOils",
+    "tccScrolls",
+    "tccRings",
+    "tccRods",
+    "tccStaves",
+    "tccWands",
+    "tccBooksAndTomes",
+    "tccGemsAndJewelry",
+    "tccCloaksAndRobes",
+    "tccBootsAndGloves",
+    "tccGirdlesAndHelms",
+    "tccBagsAndBottles",
+    "tccDustsAndStones",
+    "tccHouseholdItemsAndTools",
+    "tccMusicalInstruments",
+    "tccTheWeirdStuff",
+    "tccArmorAndShields",
+    "tccWeapons",
 };
 
 int categoryFromTag(std::string_view token) {

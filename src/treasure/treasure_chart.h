@@ -44,9 +44,9 @@ struct GemCell {
 /// Where the items of one group of draws come from.
 struct ItemDraw {
   enum Source {
-    kAny,             // a category roll of rand() % 18 per item
-    kAnyButWeapons,   // rand() % 18, rolled again while it names weapons
-    kCategory,        // the named category, no category roll
+    kAny,            // a category roll of rand() % 18 per item
+    kAnyButWeapons,  // rand() % 18, rolled again while it names weapons
+    kCategory,       // the named category, no category roll
   };
   Source source;
   int category;  // for kCategory

@@ -121,9 +121,9 @@ void TreasureGenerator::fillMagicItems(const ItemCell& cell) {
 void TreasureGenerator::drawItems(const ItemDraw& draw) {
   const int count = draw.countDie > 0 ? rand() % draw.countDie + 1 : draw.count;
   for (int i = 0; i < count; ++i) {
-    const int category =
-        draw.source == ItemDraw::kCategory ? draw.category
-                                           : rollCategory(draw.source == ItemDraw::kAny);
+    const int category = draw.source == ItemDraw::kCategory
+                             ? draw.category
+                             : rollCategory(draw.source == ItemDraw::kAny);
     magicItems_.append(randomItem(category));
   }
 }

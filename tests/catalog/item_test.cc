@@ -54,8 +54,12 @@ TEST(ItemTest, CopiesAreIndependent) {
   Item copy = source;
   copy.setName("Other");
   EXPECT_EQ(source.getName(), "Ring_of_Dew");
-  copy = copy;
+  // Through a reference, so that the compiler does not flag the
+  // self-assignment as a slip.
+  const Item& same = copy;
+  copy = same;
   EXPECT_EQ(copy.getName(), "Other");
+  EXPECT_EQ(copy.getCategory(), 2);
 }
 
 TEST(ReplaceUnderscoresTest, ReplacesOnlyUnderscores) {

@@ -1,0 +1,399 @@
+#include "catalog/catalog_loader.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalog/item_catalog.h"
+#include "support/fake_terminal.h"
+#include "support/temp_dir.h"
+
+namespace glimmerkist {
+namespace {
+
+using Names = std::vector<std::string>;
+
+const std::string kLoading = "\n Loading Data...\n";
+const std::string kOpenFailed = "\n data.txt file failed to open\n";
+const std::string kNoteNeverClosed =
+    "[clear]\n The data.txt file is corrupt. The note is never closed\n\n [pause]";
+const std::string kMark = "\xEF\xBB\xBF";
+
+// The corrupt-file report for a record whose tag matched nothing.
+std::string mismatchReport(const std::string& name, const std::string& tag) {
+  return "[clear]\n The data.txt file is corrupt. A data type did not match\n\n  Data: " + name +
+         " - " + tag + "\n\n [pause]";
+}
+
+// Category codes of the tags, as the data file spells them.
+enum : int { kPotions = 0, kRings = 2, kWands = 5, kHousehold = 13, kWeapons = 17 };
+
+class CatalogLoaderTest : public ::testing::Test {
+ protected:
+  // Writes `content` as data.txt, loads it and returns what the screen
+  // showed.
+  std::string load(const std::string& content) {
+    writeFile("data.txt", content);
+    return loadAsItIs();
+  }
+
+  // Loads whatever the folder holds under the name data.txt.
+  std::string loadAsItIs() {
+    result_ = loadCatalog(catalog_, terminal_);
+    return terminal_.transcript();
+  }
+
+  // Forgets the catalog and the screen, for the next case of a table.
+  void startOver() {
+    catalog_ = ItemCatalog();
+    terminal_.clearTranscript();
+  }
+
+  // The names filed under `code`, in list order.
+  Names names(int code) const {
+    Names result;
+    for (const Item& item : catalog_.category(code)) {
+      EXPECT_EQ(item.getCategory(), code);
+      result.push_back(item.getName());
+    }
+    return result;
+  }
+
+  int totalCount() const {
+    int total = 0;
+    for (int code = 0; code < 18; ++code) total += catalog_.category(code).count();
+    return total;
+  }
+
+  TempDir dir_;
+  ItemCatalog catalog_;
+  FakeTerminal terminal_;
+  LoadResult result_;
+};
+
+TEST_F(CatalogLoaderTest, LoadsATypicalFile) {
+  const std::string content =
+      "<note>\n"
+      "Items for the spring campaign. tccWeapons Fake_Item tccRings\n"
+      "</note>\n"
+      "Silver_Hand_Mirror\n"
+      "tccHouseholdItemsAndTools\n"
+      "Potion_of_Rain\n"
+      "tccPotionsAndOils\n"
+      "Copper_Kettle\n"
+      "tccHouseholdItemsAndTools\n";
+  EXPECT_EQ(load(content), kLoading);
+  EXPECT_EQ(names(kHousehold), (Names{"Silver_Hand_Mirror", "Copper_Kettle"}));
+  EXPECT_EQ(names(kPotions), (Names{"Potion_of_Rain"}));
+  EXPECT_EQ(totalCount(), 3);
+  EXPECT_EQ(result_.status, LoadStatus::kLoaded);
+  EXPECT_EQ(result_.filed, 3);
+  EXPECT_EQ(result_.badRecord, 0);
+  EXPECT_EQ(result_.badName, "");
+  EXPECT_EQ(result_.badTag, "");
+}
+
+TEST_F(CatalogLoaderTest, EveryTagFilesIntoItsOwnCategory) {
+  const char* const tags[18] = {
+      "tccPotionsAndOils",
+      "tccScrolls",
+      "tccRings",
+      "tccRods",
+      "tccStaves",
+      "tccWands",
+      "tccBooksAndTomes",
+      "tccGemsAndJewelry",
+      "tccCloaksAndRobes",
+      "tccBootsAndGloves",
+      "tccGirdlesAndHelms",
+      "tccBagsAndBottles",
+      "tccDustsAndStones",
+      "tccHouseholdItemsAndTools",
+      "tccMusicalInstruments",
+      "tccTheWeirdStuff",
+      "tccArmorAndShields",
+      "tccWeapons",
+  };
+  std::string content = "<note> </note>\n";
+  for (int code = 17; code >= 0; --code) {
+    content += "Item_" + std::to_string(code) + " " + tags[code] + "\n";
+  }
+  EXPECT_EQ(load(content), kLoading);
+  for (int code = 0; code < 18; ++code) {
+    EXPECT_EQ(names(code), (Names{"Item_" + std::to_string(code)})) << tags[code];
+  }
+  EXPECT_EQ(result_.filed, 18);
+}
+
+TEST_F(CatalogLoaderTest, KeepsTheFileOrderAndDuplicatesWithinACategory) {
+  EXPECT_EQ(load("<note> </note>\n"
+                 "Potion_A tccPotionsAndOils Sword tccWeapons\n"
+                 "Potion_B tccPotionsAndOils Potion_A tccPotionsAndOils Potion_A tccWeapons\n"),
+            kLoading);
+  EXPECT_EQ(names(kPotions), (Names{"Potion_A", "Potion_B", "Potion_A"}));
+  EXPECT_EQ(names(kWeapons), (Names{"Sword", "Potion_A"}));
+  EXPECT_EQ(result_.filed, 5);
+}
+
+TEST_F(CatalogLoaderTest, LinesCarryNoMeaning) {
+  const char* const layouts[] = {
+      "<note>\n</note>\nRing_of_Dew\ntccRings\nWand_of_Light\ntccWands\n",
+      "<note> </note> Ring_of_Dew tccRings Wand_of_Light tccWands",
+      "<note>\r\n</note>\r\nRing_of_Dew\r\ntccRings\r\nWand_of_Light\r\ntccWands\r\n",
+      "\r\n\r\n<note>\t</note>\v\fRing_of_Dew\r\n\r\n\ttccRings  Wand_of_Light\r\ntccWands\r\n",
+  };
+  for (const char* content : layouts) {
+    startOver();
+    EXPECT_EQ(load(content), kLoading) << content;
+    EXPECT_EQ(names(kRings), (Names{"Ring_of_Dew"})) << content;
+    EXPECT_EQ(names(kWands), (Names{"Wand_of_Light"})) << content;
+    EXPECT_EQ(totalCount(), 2) << content;
+  }
+}
+
+TEST_F(CatalogLoaderTest, FilesWithoutRecordsLoadQuietly) {
+  const char* const contents[] = {
+      "",
+      "\r\n\n \t",
+      "<note> </note>",
+      "<note>\nOnly a note, no records.\n</note>\n\n",
+      "Header_Only",
+      "Header_Only\n\n",
+      "<note></note>",  // one token that is not "<note>": just a header
+  };
+  for (const char* content : contents) {
+    startOver();
+    EXPECT_EQ(load(content), kLoading) << content;
+    EXPECT_EQ(totalCount(), 0) << content;
+    EXPECT_EQ(result_.status, LoadStatus::kLoaded) << content;
+    EXPECT_EQ(result_.filed, 0) << content;
+  }
+}
+
+TEST_F(CatalogLoaderTest, MissingFileIsReportedAndLeavesTheCatalogEmpty) {
+  EXPECT_EQ(loadAsItIs(), "\n data.txt file failed to open\n");
+  EXPECT_EQ(totalCount(), 0);
+  EXPECT_EQ(result_.status, LoadStatus::kOpenFailed);
+  EXPECT_EQ(result_.filed, 0);
+}
+
+TEST_F(CatalogLoaderTest, AFolderNamedDataTxtFailsToOpen) {
+  std::filesystem::create_directory("data.txt");
+  writeFile("data.txt/Ring_of_Dew", "tccRings");
+  EXPECT_EQ(loadAsItIs(), kOpenFailed);
+  EXPECT_EQ(totalCount(), 0);
+  EXPECT_EQ(result_.status, LoadStatus::kOpenFailed);
+}
+
+TEST_F(CatalogLoaderTest, AnUnreadableFileFailsToOpen) {
+  if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind the superuser";
+  writeFile("data.txt", "<note> </note> Ring_of_Dew tccRings\n");
+  ASSERT_EQ(chmod("data.txt", 0), 0);
+  EXPECT_EQ(loadAsItIs(), kOpenFailed);
+  EXPECT_EQ(totalCount(), 0);
+  EXPECT_EQ(result_.status, LoadStatus::kOpenFailed);
+}
+
+TEST_F(CatalogLoaderTest, UnmatchedTagIsReportedWithTheRecordsTokens) {
+  EXPECT_EQ(load("<note>\n</note>\nRing_of_Dew\ntccRing\n"),
+            "\n Loading Data...\n"
+            "[clear]\n The data.txt file is corrupt. A data type did not match\n\n"
+            "  Data: Ring_of_Dew - tccRing\n\n [pause]");
+  EXPECT_EQ(totalCount(), 0);
+  EXPECT_EQ(result_.status, LoadStatus::kTagMismatch);
+  EXPECT_EQ(result_.filed, 0);
+  EXPECT_EQ(result_.badRecord, 1);
+  EXPECT_EQ(result_.badName, "Ring_of_Dew");
+  EXPECT_EQ(result_.badTag, "tccRing");
+}
+
+TEST_F(CatalogLoaderTest, OnlyAnExactTagMatches) {
+  const std::string nearMisses[] = {
+      "tccweapons",
+      "TCCWEAPONS",
+      "TccWeapons",
+      "tccWeapons.",  // a full stop glued on
+      "tccWeaponsX",
+      "xtccWeapons",
+      "tccWeapon",  // a prefix of a real tag
+      "tcc",
+      "Weapons",
+      "17",
+      "tccArmorAndShield",
+      "tccHouseholdItemsAndTool",
+      "tccArmorandShields",
+      std::string("tccWeapons\0", 11),
+      kMark + "tccWeapons",
+  };
+  for (const std::string& tag : nearMisses) {
+    startOver();
+    EXPECT_EQ(load("<note> </note>\nSword_of_Dawn tccWeapons\nBlade " + tag + "\nAxe tccWeapons\n"),
+              kLoading + mismatchReport("Blade", tag))
+        << tag;
+    EXPECT_EQ(names(kWeapons), (Names{"Sword_of_Dawn"})) << tag;
+    EXPECT_EQ(result_.status, LoadStatus::kTagMismatch) << tag;
+    EXPECT_EQ(result_.badTag, tag);
+  }
+}
+
+TEST_F(CatalogLoaderTest, ItemsBeforeABadRecordStayAndNothingAfterItIsRead) {
+  EXPECT_EQ(load("<note> </note>\nA tccRings\nB tccWands\nC bogus\nD tccRings\nE\n"),
+            kLoading + mismatchReport("C", "bogus"));
+  EXPECT_EQ(names(kRings), (Names{"A"}));
+  EXPECT_EQ(names(kWands), (Names{"B"}));
+  EXPECT_EQ(totalCount(), 2);
+  EXPECT_EQ(result_.status, LoadStatus::kTagMismatch);
+  EXPECT_EQ(result_.filed, 2);
+  EXPECT_EQ(result_.badRecord, 3);
+  EXPECT_EQ(result_.badName, "C");
+  EXPECT_EQ(result_.badTag, "bogus");
+}
+
+TEST_F(CatalogLoaderTest, AFileWithoutANoteLosesItsFirstToken) {
+  // The first record's name is taken as the header, so its tag becomes a
+  // name and the next record's name a tag.
+  EXPECT_EQ(load("Ring_of_Dew\ntccRings\nWand_of_Light\ntccWands\n"),
+            kLoading + mismatchReport("tccRings", "Wand_of_Light"));
+  EXPECT_EQ(totalCount(), 0);
+  EXPECT_EQ(result_.status, LoadStatus::kTagMismatch);
+  EXPECT_EQ(result_.badRecord, 1);
+}
+
+TEST_F(CatalogLoaderTest, AnyOtherFirstTokenIsAHeaderAndIsIgnored) {
+  EXPECT_EQ(load("Catalog_of_Spring\nRing_of_Dew tccRings\n"), kLoading);
+  EXPECT_EQ(names(kRings), (Names{"Ring_of_Dew"}));
+  EXPECT_EQ(totalCount(), 1);
+}
+
+TEST_F(CatalogLoaderTest, ANameAtTheEndWithoutATagIsReportedWithAnEmptyTag) {
+  for (const char* ending : {"", "\n", " \r\n\t"}) {
+    startOver();
+    EXPECT_EQ(load(std::string("<note> </note>\nRing_of_Dew tccRings\nLonely_Name") + ending),
+              "\n Loading Data...\n"
+              "[clear]\n The data.txt file is corrupt. A data type did not match\n\n"
+              "  Data: Lonely_Name - \n\n [pause]");
+    EXPECT_EQ(names(kRings), (Names{"Ring_of_Dew"}));
+    EXPECT_EQ(totalCount(), 1);
+    EXPECT_EQ(result_.status, LoadStatus::kMissingTag);
+    EXPECT_EQ(result_.filed, 1);
+    EXPECT_EQ(result_.badRecord, 2);
+    EXPECT_EQ(result_.badName, "Lonely_Name");
+    EXPECT_EQ(result_.badTag, "");
+  }
+}
+
+TEST_F(CatalogLoaderTest, ANoteNeverClosedIsReportedAndFilesNothing) {
+  const char* const contents[] = {
+      "<note>",
+      "<note>\n",
+      "<note>\nThis note goes on\nRing_of_Dew tccRings\nWand_of_Light tccWands\n",
+      "<note> ends</note> </note>here x</note>y Ring_of_Dew tccRings",
+      "<note> <note> Ring_of_Dew tccRings",
+  };
+  for (const char* content : contents) {
+    startOver();
+    EXPECT_EQ(load(content),
+              "\n Loading Data...\n"
+              "[clear]\n The data.txt file is corrupt. The note is never closed\n\n [pause]")
+        << content;
+    EXPECT_EQ(totalCount(), 0) << content;
+    EXPECT_EQ(result_.status, LoadStatus::kNoteNotClosed) << content;
+    EXPECT_EQ(result_.filed, 0) << content;
+  }
+}
+
+TEST_F(CatalogLoaderTest, ACloserGluedToTextDoesNotEndTheNote) {
+  EXPECT_EQ(load("<note>\nsee</note> </note>also x</note>y </note>. ..</note>\n"
+                 "Fake tccWands\n</note>\nRing_of_Dew tccRings\n"),
+            kLoading);
+  EXPECT_EQ(names(kRings), (Names{"Ring_of_Dew"}));
+  EXPECT_EQ(totalCount(), 1);
+}
+
+TEST_F(CatalogLoaderTest, ASecondOpenerInsideANoteIsPlainText) {
+  // The first "</note>" ends the note; the second is then a record's name.
+  EXPECT_EQ(load("<note>\n<note>\ninner text\n</note>\n</note>\ntccRings\nWand tccWands\n"),
+            kLoading);
+  EXPECT_EQ(names(kRings), (Names{"</note>"}));
+  EXPECT_EQ(names(kWands), (Names{"Wand"}));
+  EXPECT_EQ(totalCount(), 2);
+}
+
+TEST_F(CatalogLoaderTest, ANameThatEqualsATagIsFiledUnderThatName) {
+  EXPECT_EQ(load("<note> </note>\ntccWeapons\ntccRings\ntccRings\ntccWeapons\n"), kLoading);
+  EXPECT_EQ(names(kRings), (Names{"tccWeapons"}));
+  EXPECT_EQ(names(kWeapons), (Names{"tccRings"}));
+  EXPECT_EQ(totalCount(), 2);
+}
+
+TEST_F(CatalogLoaderTest, TheLastRecordIsFiledOnceHoweverTheFileEnds) {
+  for (const char* ending : {"", "\n", "\r\n", "   \t\n\n\n", "\f"}) {
+    startOver();
+    EXPECT_EQ(load(std::string("<note> </note>\nSword_of_Dawn\ntccWeapons") + ending), kLoading)
+        << int{ending[0]};
+    EXPECT_EQ(names(kWeapons), (Names{"Sword_of_Dawn"})) << int{ending[0]};
+    EXPECT_EQ(totalCount(), 1);
+    EXPECT_EQ(result_.status, LoadStatus::kLoaded);
+  }
+}
+
+TEST_F(CatalogLoaderTest, AByteOrderMarkAtTheStartIsSkipped) {
+  EXPECT_EQ(load(kMark + "<note>\nA note after the mark.\n</note>\nRing_of_Dew\ntccRings\n"),
+            kLoading);
+  EXPECT_EQ(names(kRings), (Names{"Ring_of_Dew"}));
+  EXPECT_EQ(totalCount(), 1);
+}
+
+TEST_F(CatalogLoaderTest, AByteOrderMarkAnywhereElseIsText) {
+  // After a blank the mark is glued to "<note>", so the note is not
+  // recognised and its text is read as records.
+  EXPECT_EQ(load(" " + kMark + "<note>\nfree text\n</note>\nRing_of_Dew\ntccRings\n"),
+            kLoading + mismatchReport("free", "text"));
+  EXPECT_EQ(totalCount(), 0);
+
+  startOver();
+  EXPECT_EQ(load("<note> </note>\n" + kMark + "Ring_of_Dew tccRings\n"), kLoading);
+  EXPECT_EQ(names(kRings), (Names{kMark + "Ring_of_Dew"}));
+}
+
+TEST_F(CatalogLoaderTest, NamesKeepTheirBytes) {
+  const std::string withNul("Odd\0Name", 8);
+  const std::string invalidUtf8 = "\xFF\xFE\xC3(";
+  EXPECT_EQ(load("<note> </note>\n" + withNul + " tccRings\n" + invalidUtf8 +
+                 " tccWands\nSilver_Hand_Mirror tccHouseholdItemsAndTools\n"),
+            kLoading);
+  EXPECT_EQ(names(kRings), (Names{withNul}));
+  EXPECT_EQ(names(kWands), (Names{invalidUtf8}));
+  EXPECT_EQ(names(kHousehold), (Names{"Silver_Hand_Mirror"}));
+}
+
+TEST_F(CatalogLoaderTest, ReadsALargeFileWhole) {
+  const char* const tags[3] = {"tccRings", "tccWands", "tccWeapons"};
+  const int codes[3] = {kRings, kWands, kWeapons};
+  std::string content = "<note>\n";
+  for (int i = 0; i < 20000; ++i) content += "note_word_" + std::to_string(i) + "\n";
+  content += "</note>\n";
+  const int records = 60000;
+  for (int i = 0; i < records; ++i) {
+    content += "Item_" + std::to_string(i) + "\n" + tags[i % 3] + "\n";
+  }
+  ASSERT_GT(content.size(), 3u << 16);
+
+  EXPECT_EQ(load(content), kLoading);
+  EXPECT_EQ(result_.filed, records);
+  EXPECT_EQ(totalCount(), records);
+  for (int k = 0; k < 3; ++k) {
+    const Names filed = names(codes[k]);
+    ASSERT_EQ(filed.size(), static_cast<std::size_t>(records / 3));
+    for (std::size_t j = 0; j < filed.size(); ++j) {
+      ASSERT_EQ(filed[j], "Item_" + std::to_string(3 * j + k));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace glimmerkist
