@@ -217,6 +217,17 @@ TEST_F(RollCommandTest, TextHoardsAndItemsStateTheirSeeds) {
   EXPECT_EQ(items.out, " A(n)   (tccRods, seed 10)\n A(n)   (tccRods, seed 11)\n");
 }
 
+TEST_F(RollCommandTest, CategoriesAreNamedByNumberOrTag) {
+  const RollRun byTag = roll({"item", "tccCloaksAndRobes", "--count", "4", "--seed", "70"});
+  ASSERT_EQ(byTag.status, 0) << byTag.err;
+  for (const char* number : {"8", "08", "000000008"}) {
+    const RollRun byNumber = roll({"item", number, "--count", "4", "--seed", "70"});
+    EXPECT_EQ(byNumber.status, 0) << number;
+    EXPECT_EQ(byNumber.out, byTag.out) << number;
+  }
+  EXPECT_EQ(roll({"item", "9999999999"}).status, 2);
+}
+
 TEST_F(RollCommandTest, MarkdownTablesCarryTheTotalAndTheSplit) {
   const RollRun run = roll(
       {"encounter", "M", "--seed", "5", "--format", "markdown", "--split", "3", "--rates", "gp=2"});

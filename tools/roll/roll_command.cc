@@ -97,7 +97,7 @@ std::int32_t chartNamed(const std::string& text) {
 }
 
 std::int32_t categoryNamed(const std::string& text) {
-  if (!text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == text.npos) {
+  if (!text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == text.npos) {
     const int code = std::stoi(text);
     if (isCategoryCode(code)) return code;
   }
