@@ -1,5 +1,7 @@
 #include "catalog/item_category.h"
 
+#include "base/random.h"
+
 namespace glimmerkist {
 
 const std::array<std::string_view, kCategoryCount> kCategoryTags = {
@@ -29,5 +31,7 @@ int categoryFromTag(std::string_view token) {
   }
   return kNoCategory;
 }
+
+int randomCategory() { return rand() % kCategoryCount; }
 
 }  // namespace glimmerkist

@@ -43,6 +43,9 @@ extern const std::array<std::string_view, kCategoryCount> kCategoryTags;
 /// kNoCategory when no tag does.
 int categoryFromTag(std::string_view token);
 
+/// Draws a category code, 0 to 17, as rand() % 18: one draw.
+int randomCategory();
+
 /// True for the codes 0 to 17.
 inline bool isCategoryCode(int code) { return code >= 0 && code < kCategoryCount; }
 

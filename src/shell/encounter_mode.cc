@@ -21,9 +21,8 @@ void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNam
   terminal.pauseScreen();
 }
 
-void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
-                         const GemNames& gemNames, bool saved) {
-  std::ostream& out = terminal.out();
+void writeEncounterReport(std::ostream& out, const TreasureGenerator& generator,
+                          const GemNames& gemNames) {
   writeTreasureOpening(out, generator);
 
   // On screen every gem has a line of its own.
@@ -32,7 +31,7 @@ void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
   } else {
     for (const Gem& gem : generator.gems()) {
       if (isGemKind(gem.kind())) {
-        out << " " << gemNames[gem.kind()] << " " << static_cast<long long>(gem.value()) << " gp";
+        out << " " << gemNames[gem.kind()] << " " << gem.printedValue() << " gp";
       }
       out << "\n";
     }
@@ -51,7 +50,12 @@ void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
     }
     out << "\n";
   }
+}
 
+void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
+                         const GemNames& gemNames, bool saved) {
+  std::ostream& out = terminal.out();
+  writeEncounterReport(out, generator, gemNames);
   if (!saved) out << " The treasure could not be saved to " << kEncounterResultFileName << "\n";
   out << "\n\n ";
 }

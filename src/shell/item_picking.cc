@@ -1,6 +1,5 @@
 #include "shell/item_picking.h"
 
-#include "base/random.h"
 #include "catalog/item_category.h"
 #include "shell/read_number.h"
 
@@ -54,7 +53,7 @@ std::int32_t pickFromCategory(Terminal& terminal, const ItemCatalog& catalog,
 
 void pickFromAnyCategory(Terminal& terminal, const ItemCatalog& catalog) {
   terminal.clearScreen();
-  const int category = rand() % kCategoryCount;
+  const int category = randomCategory();
   showPickedItem(terminal, catalog.randomItem(category));
   terminal.pauseScreen();
 }

@@ -17,7 +17,7 @@ void writeGemSection(std::ostream& out, const GemList& gems, const GemNames& gem
   std::int32_t i = 0;
   for (const Gem& gem : gems) {
     if (isGemKind(gem.kind())) {
-      out << " " << gemNames[gem.kind()] << " " << static_cast<long long>(gem.value()) << " gp";
+      out << " " << gemNames[gem.kind()] << " " << gem.printedValue() << " gp";
       if (i != last) out << ",";
     }
     if (i % 4 == 0 && i != last) out << "\n";

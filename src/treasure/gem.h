@@ -30,6 +30,9 @@ class Gem {
 
   std::int32_t kind() const { return kind_; }
   double value() const { return value_; }
+  /// The value as the report and the result file show it: truncated toward
+  /// zero to whole gold pieces, so 0.5 gp shows as 0.
+  std::int64_t printedValue() const { return static_cast<std::int64_t>(value_); }
   std::int32_t band() const { return band_; }
   double baseValue() const { return baseValue_; }
   std::int32_t variationRoll() const { return variationRoll_; }

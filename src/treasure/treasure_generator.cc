@@ -11,8 +11,8 @@ namespace {
 
 // Draws the category of one "any" item, optionally never weapons.
 int rollCategory(bool allowWeapons) {
-  int category = rand() % kCategoryCount;
-  while (!allowWeapons && category == tccWeapons) category = rand() % kCategoryCount;
+  int category = randomCategory();
+  while (!allowWeapons && category == tccWeapons) category = randomCategory();
   return category;
 }
 
@@ -22,6 +22,12 @@ TreasureGenerator::TreasureGenerator(Terminal& terminal, const std::string& cata
     : terminal_(terminal) {
   resetHoard();
   loadResult_ = loadCatalog(*this, terminal_, catalogPath);
+}
+
+TreasureGenerator::TreasureGenerator(Terminal& terminal, std::istream& catalog)
+    : terminal_(terminal) {
+  resetHoard();
+  loadResult_ = readCatalog(catalog, *this, terminal_);
 }
 
 void TreasureGenerator::resetHoard() {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <istream>
 #include <string>
 
 #include "base/terminal.h"
@@ -26,6 +27,9 @@ class TreasureGenerator : public ItemCatalog {
   /// `catalogPath`. Loader messages, the invalid-chart report and their
   /// pauses go to `terminal`, which must outlive the generator.
   explicit TreasureGenerator(Terminal& terminal, const std::string& catalogPath = kCatalogFileName);
+  /// The same, with the catalog read from a stream that is already open; an
+  /// empty stream gives an empty catalog.
+  TreasureGenerator(Terminal& terminal, std::istream& catalog);
   ~TreasureGenerator() { resetHoard(); }
 
   TreasureGenerator(const TreasureGenerator&) = delete;

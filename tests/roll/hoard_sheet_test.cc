@@ -1,0 +1,124 @@
+#include "roll/hoard_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "base/random.h"
+#include "roll_run.h"
+#include "support/fake_terminal.h"
+#include "support/temp_dir.h"
+#include "treasure/gem_names.h"
+
+namespace glimmerkist::roll {
+namespace {
+
+GemNames gemNames() {
+  GemNames names;
+  for (int kind = 0; kind < kGemKindCount; ++kind) names[kind] = kGemNames[kind];
+  return names;
+}
+
+TEST(HoardSheetTest, TotalCountsCoinsAtTheRatesAndGemsAtTheirPrintedValue) {
+  HoardSheet sheet;
+  sheet.coins = {250, 40, 6, 12, 3};
+  sheet.gems = {{"Azurite", 10}, {"Obsidian", 0}, {"Ruby", 7949}};
+  sheet.magicItems = {{"Ring of the Wandering Star", tccRings}, {"", kNoCategory}};
+  // 2.5 + 4 + 3 + 12 + 15 = 36.5 gp of coins, 7959 gp of gems.
+  EXPECT_EQ(totalValue(sheet, CoinRates()), 79955000);
+
+  CoinRates rates;
+  std::string error;
+  ASSERT_TRUE(parseRates("cp=0,sp=1/20,pp=10", rates, error));
+  // 0 + 2 + 3 + 12 + 30 = 47 gp of coins.
+  EXPECT_EQ(totalValue(sheet, rates), 80060000);
+  EXPECT_EQ(gemsWorth(sheet), 7959);
+}
+
+TEST(HoardSheetTest, SplitGivesEachCharacterTheSameAndStatesWhatIsLeft) {
+  struct Case {
+    Coins coins;
+    std::int32_t characters;
+    Coins each;
+    Coins left;
+  };
+  const Case cases[] = {
+      {{1000, 7, 0, 3, 10}, 3, {333, 2, 0, 1, 3}, {1, 1, 0, 0, 1}},
+      {{1000, 7, 0, 3, 10}, 1, {1000, 7, 0, 3, 10}, {0, 0, 0, 0, 0}},
+      {{5, 4, 3, 2, 1}, 7, {0, 0, 0, 0, 0}, {5, 4, 3, 2, 1}},
+      {{35767, 20000, 8000, 20000, 8000}, 6, {5961, 3333, 1333, 3333, 1333}, {1, 2, 2, 2, 2}},
+  };
+  for (const Case& c : cases) {
+    const PartySplit split = splitCoins(c.coins, c.characters);
+    EXPECT_EQ(split.characters, c.characters);
+    EXPECT_EQ(split.each, c.each);
+    EXPECT_EQ(split.remainder, c.left);
+  }
+}
+
+TEST(HoardSheetTest, SharesAndRemainderAlwaysMakeUpTheCoins) {
+  const Coins coins = {2999, 1801, 577, 6000, 1};
+  for (std::int32_t characters = 1; characters <= 40; ++characters) {
+    const PartySplit split = splitCoins(coins, characters);
+    for (int metal = 0; metal < kMetalCount; ++metal) {
+      EXPECT_EQ(split.each[metal] * characters + split.remainder[metal], coins[metal]);
+      EXPECT_LT(split.remainder[metal], characters);
+    }
+  }
+}
+
+TEST(HoardSheetTest, SheetWritesDownTheGeneratorsHoard) {
+  TempDir dir;
+  writeFile("data.txt", sampleCatalog());
+  FakeTerminal terminal;
+  TreasureGenerator generator(terminal, "data.txt");
+  drawHoard(generator, 0, 4242);  // chart A
+  const HoardSheet sheet = takeSheet(generator, 4242, gemNames());
+
+  EXPECT_EQ(sheet.chart, 0);
+  EXPECT_EQ(sheet.seed, 4242u);
+  EXPECT_EQ(sheet.coins, (Coins{generator.getCopperPieces(), generator.getSilverPieces(),
+                                generator.getElectrumPieces(), generator.getGoldPieces(),
+                                generator.getPlatinumPieces()}));
+  ASSERT_EQ(sheet.gems.size(), static_cast<std::size_t>(generator.gems().count()));
+  std::int64_t whole = 0;
+  std::size_t g = 0;
+  for (const Gem& gem : generator.gems()) {
+    EXPECT_EQ(sheet.gems[g].name, kGemNames[gem.kind()]);
+    EXPECT_EQ(sheet.gems[g].valueGp, static_cast<std::int64_t>(std::trunc(gem.value())));
+    whole += sheet.gems[g].valueGp;
+    ++g;
+  }
+  EXPECT_EQ(gemsWorth(generator.gems()), whole);
+  ASSERT_EQ(sheet.magicItems.size(), static_cast<std::size_t>(generator.magicItems().count()));
+  std::size_t m = 0;
+  for (const Item& item : generator.magicItems()) {
+    EXPECT_EQ(sheet.magicItems[m].category, item.getCategory());
+    std::string shown = item.getName();
+    for (char& c : shown) c = c == '_' ? ' ' : c;
+    EXPECT_EQ(sheet.magicItems[m].name, shown);
+    ++m;
+  }
+}
+
+TEST(HoardSheetTest, HoardSeedsCountOnAndWrapRound) {
+  EXPECT_EQ(hoardSeed(10, 0), 10u);
+  EXPECT_EQ(hoardSeed(10, 5), 15u);
+  EXPECT_EQ(hoardSeed(4294967295u, 1), 0u);
+  EXPECT_EQ(hoardSeed(4294967290u, 9999999), 9999993u);
+}
+
+TEST(HoardSheetTest, DrawHoardStartsFromAnEmptyHoard) {
+  FakeTerminal terminal;
+  std::istringstream none;
+  TreasureGenerator generator(terminal, none);
+  drawHoard(generator, 7, 1);  // chart H, many gems
+  drawHoard(generator, 9, 1);  // chart J: copper only
+  EXPECT_EQ(generator.gems().count(), 0);
+  EXPECT_EQ(generator.magicItems().count(), 0);
+  // Chart J after srand(1): 3 + 41 % 22 copper pieces.
+  EXPECT_EQ(generator.getCopperPieces(), 3 + 41 % 22);
+}
+
+}  // namespace
+}  // namespace glimmerkist::roll

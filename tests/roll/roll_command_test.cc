@@ -1,0 +1,250 @@
+// The command line: help, bad arguments, catalogs that cannot be loaded, and
+// where the catalog comes from when none is named.
+#include "roll/roll_command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "roll/catalog_source.h"
+#include "roll_run.h"
+#include "support/reference_random.h"
+#include "support/temp_dir.h"
+
+namespace glimmerkist::roll {
+namespace {
+
+class RollCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeFile("data.txt", sampleCatalog()); }
+  TempDir dir_;
+};
+
+TEST_F(RollCommandTest, HelpIsShownForTheProgramAndEachCommand) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::vector<const char*> mentions;
+  };
+  const Case cases[] = {
+      {{"--help"},
+       {"Usage: glimmerkist-roll", "encounter", "item", "stats", "catalog", "1 pp = 5 gp",
+        "1 cp = 1/100 gp"}},
+      {{"encounter", "--help"},
+       {"Usage: glimmerkist-roll encounter", "--count", "--seed", "--split", "--rates",
+        "1 ep = 1/2 gp", "srand(S + i)"}},
+      {{"item", "-h"}, {"Usage: glimmerkist-roll item", "CATEGORY", "tccWeapons"}},
+      {{"stats", "--help"}, {"Usage: glimmerkist-roll stats", "--runs", "1 sp = 1/10 gp"}},
+      {{"catalog", "--help"}, {"Usage: glimmerkist-roll catalog", "--catalog"}},
+  };
+  for (const Case& c : cases) {
+    const RollRun run = roll(c.arguments);
+    EXPECT_EQ(run.status, 0) << c.arguments[0];
+    EXPECT_EQ(run.err, "");
+    for (const char* mention : c.mentions) {
+      EXPECT_NE(run.out.find(mention), std::string::npos) << c.arguments[0] << ": " << mention;
+    }
+  }
+}
+
+TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{}, "A subcommand is required"},
+      {{"deal", "A"},
+       "\"deal\" is no command; the commands are encounter, item, stats and catalog"},
+      {{"encounter"}, "CHART is required"},
+      {{"encounter", "AB"}, "\"AB\" is no chart; a chart is one letter, A to Z"},
+      {{"encounter", "7"}, "\"7\" is no chart"},
+      {{"encounter", "A", "B"}, "not expected: B"},
+      {{"encounter", "A", "--count", "0"}, "--count: Value 0 not in range 1 to 10000"},
+      {{"encounter", "A", "--count", "10001"}, "--count: Value 10001 not in range"},
+      {{"encounter", "A", "--count", "many"}, "--count"},
+      {{"encounter", "A", "--seed", "-1"},
+       "--seed: \"-1\" is not a whole number from 0 to 4294967295"},
+      {{"encounter", "A", "--seed", "4294967296"}, "--seed: \"4294967296\" is not a whole number"},
+      {{"encounter", "A", "--seed", "12x"}, "--seed: \"12x\" is not a whole number"},
+      {{"encounter", "A", "--seed"}, "--seed"},
+      {{"encounter", "A", "--format", "xml"}, "--format: xml not in {text,json,markdown}"},
+      {{"encounter", "A", "--format", "JSON"}, "--format"},
+      {{"encounter", "A", "--split", "0", "--format", "json"}, "--split: Value 0 not in range"},
+      {{"encounter", "A", "--split", "2"}, "--split and --rates go with --format json or markdown"},
+      {{"encounter", "A", "--rates", "pp=10"}, "--split and --rates go with --format json"},
+      {{"encounter", "A", "--format", "json", "--rates", "pp=ten"},
+       "--rates: pp=ten is not a value"},
+      {{"encounter", "A", "--what"}, "not expected: --what"},
+      {{"item", "18"},
+       "\"18\" is no category; give a number from 0 to 17 or a tag such as tccWeapons"},
+      {{"item", "-1"}, "\"-1\" is no category"},
+      {{"item", "tccweapons"}, "\"tccweapons\" is no category"},
+      {{"item", "Weapons"}, "\"Weapons\" is no category"},
+      {{"item", "--count", "0"}, "--count: Value 0 not in range"},
+      {{"item", "--split", "2"}, "not expected: --split"},
+      {{"stats", "A", "XY"}, "\"XY\" is no chart"},
+      {{"stats", "--runs", "0"}, "--runs: Value 0 not in range 1 to 10000000"},
+      {{"stats", "--catalog", "data.txt"}, "not expected: --catalog"},
+      {{"stats", "--rates", "gold=1"}, "--rates: \"gold\" is no metal"},
+      {{"catalog", "extra"}, "not expected: extra"},
+  };
+  for (const Case& c : cases) {
+    const RollRun run = roll(c.arguments);
+    const std::string shown = c.arguments.empty() ? "(none)" : c.arguments[0];
+    EXPECT_EQ(run.status, 2) << shown;
+    EXPECT_EQ(run.out, "") << shown;
+    EXPECT_EQ(run.err.rfind("glimmerkist-roll: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    ASSERT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  }
+}
+
+TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
+  std::filesystem::create_directory("folder");
+  writeFile("mismatch.txt", "<note> x </note>\nWand_of_Ash tccWands\nBlade_of_Dusk tccWeapon\n");
+  writeFile("notag.txt", "<note> </note>\nA tccRings\nB tccRods\nDangling_Name\n");
+  writeFile("unclosed.txt", "<note> never closed\nA tccRings\n");
+  struct Case {
+    const char* file;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"absent.txt", "cannot open the catalog absent.txt"},
+      {"folder", "cannot open the catalog folder"},
+      {"mismatch.txt",
+       "mismatch.txt: record 2, \"Blade_of_Dusk\" \"tccWeapon\": the tag is none of the 18 "
+       "category tags"},
+      {"notag.txt",
+       "notag.txt: record 3, \"Dangling_Name\": the file ends before the record's tag"},
+      {"unclosed.txt", "unclosed.txt: the note opened by <note> is never closed by </note>"},
+  };
+  for (const Case& c : cases) {
+    for (const char* command : {"catalog", "encounter", "item"}) {
+      std::vector<std::string> arguments = {command, "--catalog", c.file};
+      if (std::string(command) == "encounter") arguments.insert(arguments.begin() + 1, "A");
+      const RollRun run = roll(arguments);
+      EXPECT_EQ(run.status, 1) << command << " " << c.file;
+      EXPECT_EQ(run.out, "");
+      // The loader's own report, its screen clearing and its pause stay out.
+      EXPECT_EQ(run.err, std::string("glimmerkist-roll: using the catalog ") + c.file +
+                             "\nglimmerkist-roll: " + c.message + "\n");
+    }
+  }
+}
+
+TEST_F(RollCommandTest, CatalogCountsTheItemsOfEachCategory) {
+  const RollRun run = roll({"catalog"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "glimmerkist-roll: using the catalog data.txt\n");
+  const std::vector<std::string> lines = linesOf(run.out);
+  ASSERT_EQ(lines.size(), 1u + 18u + 1u);
+  int total = 0;
+  for (int code = 0; code < kCategoryCount; ++code) {
+    std::istringstream line(lines[1 + code]);
+    int number = -1;
+    std::string tag;
+    int count = -1;
+    line >> number >> tag >> count;
+    EXPECT_EQ(number, code);
+    EXPECT_EQ(tag, kCategoryTags[code]);
+    EXPECT_EQ(count, sampleCount(code));
+    total += sampleCount(code);
+  }
+  EXPECT_EQ(lines.back().substr(0, 6), " Total");
+  EXPECT_EQ(std::stoi(lines.back().substr(6)), total);
+}
+
+TEST_F(RollCommandTest, DefaultCatalogIsDataTxtHereThenTheInstalledOne) {
+  const std::vector<std::string> candidates = defaultCatalogCandidates();
+  ASSERT_GE(candidates.size(), 2u);
+  EXPECT_EQ(candidates[0], "data.txt");
+  EXPECT_NE(candidates[1].find("share/glimmerkist/data.txt"), std::string::npos);
+
+  std::filesystem::create_directories("prefix/share/glimmerkist");
+  writeFile("prefix/share/glimmerkist/data.txt", "x Staff tccStaves\n");
+  const std::vector<std::string> places = {"data.txt", "prefix/share/glimmerkist/data.txt"};
+  EXPECT_EQ(findCatalog(places), "data.txt");
+  std::filesystem::remove("data.txt");
+  EXPECT_EQ(findCatalog(places), "prefix/share/glimmerkist/data.txt");
+  // A folder of that name is no catalog.
+  std::filesystem::create_directory("data.txt");
+  EXPECT_EQ(findCatalog(places), "prefix/share/glimmerkist/data.txt");
+  std::filesystem::remove("prefix/share/glimmerkist/data.txt");
+  EXPECT_EQ(findCatalog(places), "");
+}
+
+TEST_F(RollCommandTest, WithoutAnyCatalogTheCommandSaysWhereItLooked) {
+  std::filesystem::remove("data.txt");
+  if (!findCatalog(defaultCatalogCandidates()).empty()) {
+    GTEST_SKIP() << "a catalog is installed on this machine";
+  }
+  const RollRun run = roll({"item", "--seed", "1"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.rfind("glimmerkist-roll: no catalog found (looked for data.txt, ", 0), 0u)
+      << run.err;
+  EXPECT_NE(run.err.find("); name one with --catalog FILE\n"), std::string::npos);
+}
+
+TEST_F(RollCommandTest, OutputThatCannotBeWrittenIsAFailure) {
+  std::vector<const char*> argv = {"glimmerkist-roll", "encounter", "A", "--seed", "3"};
+  std::ostream broken(nullptr);
+  std::ostringstream err;
+  EXPECT_EQ(runRollCommand(static_cast<int>(argv.size()), argv.data(), broken, err), 1);
+  EXPECT_NE(err.str().find("glimmerkist-roll: could not write the output\n"), std::string::npos);
+}
+
+TEST_F(RollCommandTest, TextHoardsAndItemsStateTheirSeeds) {
+  const RollRun hoards = roll({"encounter", "J", "--count", "3", "--seed", "10"});
+  ASSERT_EQ(hoards.status, 0);
+  int headings = 0;
+  for (const std::string& line : linesOf(hoards.out)) {
+    if (line.rfind(" Hoard ", 0) == 0) {
+      EXPECT_EQ(line, " Hoard " + std::to_string(headings + 1) + " of 3: chart J, seed " +
+                          std::to_string(10 + headings));
+      ++headings;
+    }
+  }
+  EXPECT_EQ(headings, 3);
+
+  const RollRun items = roll({"item", "3", "--count", "2", "--seed", "10"});
+  ASSERT_EQ(items.status, 0);
+  // tccRods holds nothing in the sample: the line shows no name.
+  EXPECT_EQ(items.out, " A(n)   (tccRods, seed 10)\n A(n)   (tccRods, seed 11)\n");
+}
+
+TEST_F(RollCommandTest, CategoriesAreNamedByNumberOrTag) {
+  const RollRun byTag = roll({"item", "tccCloaksAndRobes", "--count", "4", "--seed", "70"});
+  ASSERT_EQ(byTag.status, 0) << byTag.err;
+  for (const char* number : {"8", "08", "000000008"}) {
+    const RollRun byNumber = roll({"item", number, "--count", "4", "--seed", "70"});
+    EXPECT_EQ(byNumber.status, 0) << number;
+    EXPECT_EQ(byNumber.out, byTag.out) << number;
+  }
+  EXPECT_EQ(roll({"item", "9999999999"}).status, 2);
+}
+
+TEST_F(RollCommandTest, MarkdownTablesCarryTheTotalAndTheSplit) {
+  const RollRun run = roll(
+      {"encounter", "M", "--seed", "5", "--format", "markdown", "--split", "3", "--rates", "gp=2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // Chart M after srand(5): 2 + draw % 7 gold pieces, at 2 gp each.
+  const int gold = 2 + referenceDraws(5, 1)[0] % 7;
+  const std::string goldText = std::to_string(gold);
+  EXPECT_NE(run.out.find("### Hoard 1 of 1: chart M, seed 5\n"), std::string::npos);
+  EXPECT_NE(run.out.find("| Gold pieces | " + goldText + " | " + std::to_string(2 * gold) + " |"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("| **Total** |  | **" + std::to_string(2 * gold) + "** |"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("| Gold pieces | " + std::to_string(gold / 3) + " | " +
+                         std::to_string(gold % 3) + " |"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("1 gp = 2 gp"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace glimmerkist::roll

@@ -1,0 +1,54 @@
+// What a treasure chart yields over many hoards: how often each metal turns
+// up and how much of it, how many gems and magic items, and the spread of the
+// hoard's total value. Hoard i of a run is the one drawn after
+// srand(seed + i), so a run covers exactly the hoards that
+// "encounter CHART --count N --seed S" shows.
+#ifndef GLIMMERKIST_ROLL_CHART_STATS_H_
+#define GLIMMERKIST_ROLL_CHART_STATS_H_
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <vector>
+
+#include "roll/coin_rates.h"
+#include "roll/output_format.h"
+#include "treasure/treasure_generator.h"
+
+namespace glimmerkist::roll {
+
+struct ChartStats {
+  std::int32_t chart = 0;
+  std::int64_t runs = 0;
+  std::uint32_t seed = 0;
+  /// Share of the hoards that hold any coin of the metal, 0 to 1.
+  std::array<double, kMetalCount> seenShare{};
+  /// Mean count of the metal over all hoards, those without it included.
+  std::array<double, kMetalCount> meanCount{};
+  double meanGems = 0.0;
+  double meanMagicItems = 0.0;
+  /// The hoards' total value: mean in gold pieces, percentiles in units.
+  double meanTotalGp = 0.0;
+  std::int64_t p10 = 0;
+  std::int64_t p50 = 0;
+  std::int64_t p90 = 0;
+};
+
+/// The value at `percent` (1 to 100) of `values` by nearest rank: the value
+/// of rank ceil(percent / 100 * n) in ascending order. Reorders `values`.
+/// REQUIRES: `values` is not empty.
+std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percent);
+
+/// Draws `runs` hoards of `chart` on `generator`, hoard i after
+/// srand(seed + i), and sums them up at `rates`. REQUIRES: runs >= 1.
+ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
+                            std::uint32_t seed, const CoinRates& rates);
+
+/// Text: an aligned table with a note on the run. JSON: {"runs", "seed",
+/// "rates_gp", "charts": [...]}. Markdown: one table.
+void writeChartStats(std::ostream& out, Format format, const std::vector<ChartStats>& stats,
+                     const CoinRates& rates);
+
+}  // namespace glimmerkist::roll
+
+#endif  // GLIMMERKIST_ROLL_CHART_STATS_H_

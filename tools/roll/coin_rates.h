@@ -1,0 +1,57 @@
+// Coin values in gold pieces, and money counted exactly.
+//
+// Money is counted in whole units of one ten-thousandth of a gold piece (a
+// hundredth of a copper piece at the usual rates), so a hoard's total, its
+// shares and the left-over coins always add up to the penny. A coin rate must
+// therefore be a whole number of units: 0.0001 gp is the finest rate there is.
+#ifndef GLIMMERKIST_ROLL_COIN_RATES_H_
+#define GLIMMERKIST_ROLL_COIN_RATES_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "treasure/treasure_chart.h"
+
+namespace glimmerkist::roll {
+
+/// Units of money in one gold piece.
+constexpr std::int64_t kUnitsPerGp = 10000;
+/// The most one coin may be worth, in gold pieces.
+constexpr std::int64_t kMaxRateGp = 10000;
+
+/// Coin counts of the five metals, indexed by Metal.
+using Coins = std::array<std::int32_t, kMetalCount>;
+
+/// The value of one coin of each metal in units, indexed by Metal. The
+/// defaults: 1 cp = 1/100 gp, 1 sp = 1/10 gp, 1 ep = 1/2 gp, 1 gp, 1 pp = 5 gp.
+struct CoinRates {
+  std::array<std::int64_t, kMetalCount> units = {100, 1000, 5000, 10000, 50000};
+};
+
+/// The metals' short names, as --rates and the JSON output spell them.
+extern const std::array<std::string_view, kMetalCount> kMetalCodes;
+
+/// Reads a list such as "pp=10,ep=1,cp=1/100" into `rates`; metals it does not
+/// name keep their value. A rate is a decimal number (5, 0.5, .05) or a
+/// fraction (1/2) of gold pieces, from 0 to kMaxRateGp, and a whole number of
+/// units. Returns false with a one-line reason in `error` otherwise, leaving
+/// `rates` unchanged.
+bool parseRates(std::string_view text, CoinRates& rates, std::string& error);
+
+/// An amount of units as gold pieces, with no more decimals than it needs:
+/// "1234.5", "0.0001", "17", "-2.25".
+std::string formatGold(std::int64_t units);
+
+/// An amount of units as a number of gold pieces (for JSON); exact for every
+/// amount below 2^53 units, shown back by formatGold's digits.
+double goldPieces(std::int64_t units);
+
+/// The value of `coins` at `rates`, in units. Exact: no count and rate the
+/// types allow can overflow it.
+std::int64_t coinValue(const Coins& coins, const CoinRates& rates);
+
+}  // namespace glimmerkist::roll
+
+#endif  // GLIMMERKIST_ROLL_COIN_RATES_H_

@@ -1,0 +1,134 @@
+#include "roll/hoard_formats.h"
+
+#include <string>
+
+#include "catalog/item_category.h"
+#include "roll/output_format.h"
+#include "treasure/treasure_chart.h"
+
+namespace glimmerkist::roll {
+namespace {
+
+std::string chartLetter(std::int32_t chart) {
+  return std::string(1, kTreasureCharts[chart].letter);
+}
+
+Json itemJson(const ItemLine& item) {
+  Json json = Json::object();
+  if (isCategoryCode(item.category)) {
+    json["name"] = item.name;
+    json["category"] = item.category;
+    json["tag"] = std::string(kCategoryTags[item.category]);
+  } else {
+    // Drawn from a category that holds no items.
+    json["name"] = nullptr;
+    json["category"] = nullptr;
+    json["tag"] = nullptr;
+  }
+  return json;
+}
+
+Json splitJson(const HoardSheet& sheet, const HoardSheetOptions& options) {
+  const PartySplit split = splitCoins(sheet.coins, options.splitAmong);
+  Json json = Json::object();
+  json["characters"] = split.characters;
+  json["each"] = coinsJson(split.each);
+  json["each_gp"] = goldPieces(coinValue(split.each, options.rates));
+  json["remainder"] = coinsJson(split.remainder);
+  json["remainder_gp"] = goldPieces(coinValue(split.remainder, options.rates));
+  json["shared_gp"] = goldPieces(gemsWorth(sheet) * kUnitsPerGp);
+  return json;
+}
+
+Json hoardJson(const HoardSheet& sheet, const HoardSheetOptions& options) {
+  Json json = Json::object();
+  json["chart"] = chartLetter(sheet.chart);
+  json["seed"] = sheet.seed;
+  json["coins"] = coinsJson(sheet.coins);
+  json["gems"] = Json::array();
+  for (const GemLine& gem : sheet.gems) {
+    Json gemJson = Json::object();
+    if (gem.name.empty()) {
+      gemJson["name"] = nullptr;
+    } else {
+      gemJson["name"] = gem.name;
+    }
+    gemJson["value_gp"] = gem.valueGp;
+    json["gems"].push_back(gemJson);
+  }
+  json["magic_items"] = Json::array();
+  for (const ItemLine& item : sheet.magicItems) json["magic_items"].push_back(itemJson(item));
+  json["total_gp"] = goldPieces(totalValue(sheet, options.rates));
+  if (options.splitAmong > 0) json["split"] = splitJson(sheet, options);
+  return json;
+}
+
+void writeSplitMarkdown(std::ostream& out, const HoardSheet& sheet,
+                        const HoardSheetOptions& options) {
+  const PartySplit split = splitCoins(sheet.coins, options.splitAmong);
+  out << "\nCoins split among " << split.characters
+      << (split.characters == 1 ? " character" : " characters")
+      << "; the gems and magic items are the party's to share.\n\n"
+      << "| Coins | Each | Left over |\n"
+      << "| --- | ---: | ---: |\n";
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    out << "| " << kMetalNames[metal] << " | " << split.each[metal] << " | "
+        << split.remainder[metal] << " |\n";
+  }
+  out << "| Value (gp) | " << formatGold(coinValue(split.each, options.rates)) << " | "
+      << formatGold(coinValue(split.remainder, options.rates)) << " |\n";
+}
+
+void writeHoardMarkdown(std::ostream& out, const HoardSheet& sheet, int index, int count,
+                        const HoardSheetOptions& options) {
+  out << "### Hoard " << index + 1 << " of " << count << ": chart " << chartLetter(sheet.chart)
+      << ", seed " << sheet.seed << "\n\n"
+      << "| Treasure | Count | Value (gp) |\n"
+      << "| --- | ---: | ---: |\n";
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    Coins one{};
+    one[metal] = sheet.coins[metal];
+    out << "| " << kMetalNames[metal] << " | " << sheet.coins[metal] << " | "
+        << formatGold(coinValue(one, options.rates)) << " |\n";
+  }
+  for (const GemLine& gem : sheet.gems) {
+    out << "| Gem: " << markdownCell(gem.name) << " | 1 | " << gem.valueGp << " |\n";
+  }
+  for (const ItemLine& item : sheet.magicItems) {
+    out << "| Magic item: "
+        << (isCategoryCode(item.category) ? markdownCell(item.name) : "(none: empty category)")
+        << " | 1 |  |\n";
+  }
+  out << "| **Total** |  | **" << formatGold(totalValue(sheet, options.rates)) << "** |\n";
+  if (options.splitAmong > 0) writeSplitMarkdown(out, sheet, options);
+}
+
+}  // namespace
+
+void writeHoardHeading(std::ostream& out, std::int32_t chart, std::uint32_t seed, int index,
+                       int count) {
+  out << " Hoard " << index + 1 << " of " << count << ": chart " << chartLetter(chart) << ", seed "
+      << seed << "\n";
+}
+
+void writeHoardsJson(std::ostream& out, const std::vector<HoardSheet>& sheets,
+                     const HoardSheetOptions& options) {
+  Json document = Json::object();
+  document["rates_gp"] = ratesJson(options.rates);
+  document["hoards"] = Json::array();
+  for (const HoardSheet& sheet : sheets) document["hoards"].push_back(hoardJson(sheet, options));
+  writeJsonDocument(out, document);
+}
+
+void writeHoardsMarkdown(std::ostream& out, const std::vector<HoardSheet>& sheets,
+                         const HoardSheetOptions& options) {
+  const int count = static_cast<int>(sheets.size());
+  for (int i = 0; i < count; ++i) {
+    writeHoardMarkdown(out, sheets[i], i, count, options);
+    out << "\n";
+  }
+  out << "_Values in gold pieces: " << ratesSentence(options.rates)
+      << "; gems at their printed value._\n";
+}
+
+}  // namespace glimmerkist::roll

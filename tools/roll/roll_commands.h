@@ -1,0 +1,66 @@
+// The four commands of glimmerkist-roll, once their arguments are read:
+// hoards by a chart, single items, a chart's figures over many hoards, and a
+// catalog check. Each writes its results to `out` and its notes and errors,
+// one line each, to `err`, and returns the exit status.
+#ifndef GLIMMERKIST_ROLL_ROLL_COMMANDS_H_
+#define GLIMMERKIST_ROLL_ROLL_COMMANDS_H_
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "catalog/item_category.h"
+#include "roll/coin_rates.h"
+#include "roll/hoard_formats.h"
+#include "roll/output_format.h"
+
+namespace glimmerkist::roll {
+
+inline constexpr char kProgramName[] = "glimmerkist-roll";
+
+constexpr int kExitSuccess = 0;
+/// A catalog that cannot be loaded, or output that cannot be written.
+constexpr int kExitFailure = 1;
+/// Arguments that make no command.
+constexpr int kExitUsage = 2;
+
+struct EncounterRequest {
+  std::int32_t chart = 0;  // 0 to 25
+  std::int32_t count = 1;
+  std::uint32_t seed = 0;  // of the first hoard; hoard i gets seed + i
+  std::string catalog;     // "" for the default catalog
+  Format format = Format::kText;
+  HoardSheetOptions sheet;  // rates and split, for JSON and Markdown
+};
+
+struct ItemRequest {
+  std::int32_t category = kNoCategory;  // kNoCategory: a random category for each item
+  std::int32_t count = 1;
+  std::uint32_t seed = 0;  // of the first item; item i gets seed + i
+  std::string catalog;
+  Format format = Format::kText;
+};
+
+struct StatsRequest {
+  std::vector<std::int32_t> charts;  // in the order asked
+  std::int64_t runs = 100000;
+  std::uint32_t seed = 0;
+  Format format = Format::kText;
+  CoinRates rates;
+};
+
+struct CatalogRequest {
+  std::string catalog;
+};
+
+int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err);
+int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& err);
+/// The figures need no catalog: the number of magic items a chart draws does
+/// not depend on what the catalog holds, so they are drawn from an empty one.
+int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& err);
+int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ostream& err);
+
+}  // namespace glimmerkist::roll
+
+#endif  // GLIMMERKIST_ROLL_ROLL_COMMANDS_H_
