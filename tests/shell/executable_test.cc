@@ -260,7 +260,9 @@ TEST_F(ExecutableTest, DataFilesThatAreNoCatalogEndInTheirReport) {
          writeFile("data.txt/Ring_of_Dew", "tccRings");
        },
        kOpenFailed},
+      {"a pipe that no one writes to", [] { ASSERT_EQ(mkfifo("data.txt", 0644), 0); }, kOpenFailed},
       {"a link to nowhere", [] { fs::create_symlink("no-such-file", "data.txt"); }, kOpenFailed},
+      {"a device without end", [] { fs::create_symlink("/dev/zero", "data.txt"); }, kOpenFailed},
       {"a single token of 100 MB",
        [] {
          std::string token;
