@@ -31,7 +31,9 @@ LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::stri
   // empty on some systems, opening a pipe waits for a writer that may never
   // come, and a device such as /dev/zero never ends: none is opened.
   if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
-  if (!file.is_open()) {
+  // A file that opens but cannot be read is no more use than a missing one.
+  if (file.is_open()) file.peek();
+  if (!file.is_open() || file.bad()) {
     terminal.out() << "\n data.txt file failed to open\n";
     LoadResult result;
     result.status = LoadStatus::kOpenFailed;

@@ -263,6 +263,8 @@ TEST_F(ExecutableTest, DataFilesThatAreNoCatalogEndInTheirReport) {
       {"a pipe that no one writes to", [] { ASSERT_EQ(mkfifo("data.txt", 0644), 0); }, kOpenFailed},
       {"a link to nowhere", [] { fs::create_symlink("no-such-file", "data.txt"); }, kOpenFailed},
       {"a device without end", [] { fs::create_symlink("/dev/zero", "data.txt"); }, kOpenFailed},
+      {"a file whose reads fail", [] { fs::create_symlink("/proc/self/mem", "data.txt"); },
+       kOpenFailed},
       {"a single token of 100 MB",
        [] {
          std::string token;
