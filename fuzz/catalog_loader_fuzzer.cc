@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace glimmerkist;
   std::istringstream file(std::string(reinterpret_cast<const char*>(data), size));
   ItemCatalog catalog;
-  FuzzTerminal terminal(nullptr, 0);
+  FuzzTerminal terminal;
   const LoadResult result = readCatalog(file, catalog, terminal);
 
   std::int64_t filed = 0;

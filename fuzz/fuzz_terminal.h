@@ -9,6 +9,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 #include "base/terminal.h"
 
@@ -23,8 +24,9 @@ class DroppingBuffer : public std::streambuf {
 
 class FuzzTerminal : public Terminal {
  public:
+  explicit FuzzTerminal(std::string input = "") : in_(std::move(input)), out_(&dropped_) {}
   FuzzTerminal(const std::uint8_t* data, std::size_t size)
-      : in_(std::string(reinterpret_cast<const char*>(data), size)), out_(&dropped_) {}
+      : FuzzTerminal(std::string(reinterpret_cast<const char*>(data), size)) {}
 
   std::istream& in() override { return in_; }
   std::ostream& out() override { return out_; }
