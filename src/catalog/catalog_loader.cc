@@ -27,10 +27,13 @@ void reportBadRecord(Terminal& terminal, const LoadResult& result) {
 LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::string& path) {
   std::error_code error;
   std::ifstream file;
-  // Opening a folder succeeds on some systems and then reads as empty; it is
-  // no more a catalog than a missing file.
-  if (!std::filesystem::is_directory(path, error)) file.open(path, std::ios::binary);
-  if (!file.is_open()) {
+  // Only a regular file, or a link to one, is a catalog. A folder reads as
+  // empty on some systems, opening a pipe waits for a writer that may never
+  // come, and a device such as /dev/zero never ends: none is opened.
+  if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
+  // A file that opens but cannot be read is no more use than a missing one.
+  if (file.is_open()) file.peek();
+  if (!file.is_open() || file.bad()) {
     terminal.out() << "\n data.txt file failed to open\n";
     LoadResult result;
     result.status = LoadStatus::kOpenFailed;

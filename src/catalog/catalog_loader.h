@@ -22,7 +22,7 @@ inline constexpr char kCatalogFileName[] = "data.txt";
 
 enum class LoadStatus {
   kLoaded,         // every record was filed
-  kOpenFailed,     // the file could not be opened or is not a file
+  kOpenFailed,     // the file could not be opened or is not a regular file
   kTagMismatch,    // a record's tag matched none of the 18 tags
   kMissingTag,     // the file ended after a record's name
   kNoteNotClosed,  // "<note>" was never closed by "</note>"

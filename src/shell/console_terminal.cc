@@ -85,8 +85,8 @@ class RawKeyMode {
   bool active_ = false;
 };
 
-void waitForKey() {
-  RawKeyMode raw;
+// REQUIRES: a RawKeyMode is active.
+void readKey() {
   char key = 0;
   // The key is read straight from the terminal, past anything the input
   // stream has buffered, so a pause always waits for a fresh key press.
@@ -108,9 +108,14 @@ void ConsoleTerminal::clearScreen() {
 void ConsoleTerminal::pauseScreen() {
   std::cout.flush();
   if (!isatty(STDIN_FILENO)) return;
-  std::cout << kPausePrompt;
-  std::cout.flush();
-  waitForKey();
+  {
+    // Echo stops before the prompt shows, so a key pressed the moment it
+    // appears is not echoed either.
+    RawKeyMode raw;
+    std::cout << kPausePrompt;
+    std::cout.flush();
+    readKey();
+  }
   std::cout << "\n";
   std::cout.flush();
 }
