@@ -314,7 +314,7 @@ TEST_F(ExecutableTest, ADataFileItsUserMayNotReadFailsToOpen) {
 TEST_F(ExecutableTest, NamesKeepTheirNulAndInvalidBytesOnScreenAndInTheFile) {
   const std::string ring("Ring_of\0Nothing", 15);
   const std::string wand = "Wand_\xFF\xFE_of_\xC3(";
-  const std::string potion("Elixir_\xE2\x82_of\0_Doubt", 20);
+  const std::string potion("Elixir_\xE2\x82_of\0_Doubt", 19);
   writeFile("data.txt", "<note> </note>\n" + ring + " tccRings\n" + wand + " tccWands\n" + potion +
                             " tccPotionsAndOils\n");
   auto shown = [](std::string name) {

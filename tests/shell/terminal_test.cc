@@ -138,7 +138,7 @@ class PtySession {
   }
 
   /// Types `keys`.
-  void type(const std::string& keys) {
+  void type(const std::string& keys) const {
     ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
   }
 
@@ -150,7 +150,7 @@ class PtySession {
     for (;;) {
       const std::size_t at = screen_.find(text, taken_);
       if (at != std::string::npos) {
-        const std::string part = screen_.substr(taken_, at + text.size() - taken_);
+        std::string part = screen_.substr(taken_, at + text.size() - taken_);
         taken_ = at + text.size();
         return part;
       }

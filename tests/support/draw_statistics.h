@@ -32,13 +32,13 @@ double shareOfDraws(Predicate holds) {
 /// The largest distance from trials * p that a binomial count of `trials`
 /// tries with probability `p` is allowed.
 inline double allowance(long long trials, double p) {
-  return kSigmas * std::sqrt(trials * p * (1.0 - p));
+  return kSigmas * std::sqrt(static_cast<double>(trials) * p * (1.0 - p));
 }
 
 /// Expects `hits` out of `trials` to lie within kSigmas standard
 /// deviations of trials * p.
 inline void expectShare(const std::string& what, long long hits, long long trials, double p) {
-  const double expected = trials * p;
+  const double expected = static_cast<double>(trials) * p;
   EXPECT_LE(std::fabs(hits - expected), allowance(trials, p))
       << what << ": " << hits << " of " << trials << ", expected " << expected << " +- "
       << allowance(trials, p);

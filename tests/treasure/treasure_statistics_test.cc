@@ -207,7 +207,8 @@ TEST_F(ChartStatisticsTest, ChartHCopperStaysWithinTheGeneratorsRange) {
   const double mean = 3000 + kRandMax / 2.0;
   const double spread =
       std::sqrt(((kRandMax + 1.0) * (kRandMax + 1.0) - 1) / 12) / std::sqrt(passed);
-  EXPECT_LE(std::fabs(sum / passed - mean), kSigmas * spread) << sum / passed;
+  const double observedMean = sum / static_cast<double>(passed);
+  EXPECT_LE(std::fabs(observedMean - mean), kSigmas * spread) << observedMean;
 }
 
 TEST_F(ChartStatisticsTest, ChartFDrawsEveryCategoryButWeapons) {

@@ -81,6 +81,7 @@ int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& 
   const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, quiet, err);
   if (!generator) return kExitFailure;
   std::vector<PickedItem> items;
+  items.reserve(static_cast<std::size_t>(request.count));
   for (std::int32_t i = 0; i < request.count; ++i) {
     items.push_back(pickItem(*generator, request.category, hoardSeed(request.seed, i)));
   }
