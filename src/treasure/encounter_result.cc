@@ -1,5 +1,6 @@
 #include "treasure/encounter_result.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -63,6 +64,10 @@ void writeEncounterResultText(std::ostream& out, const TreasureGenerator& genera
 }
 
 bool writeEncounterResult(const TreasureGenerator& generator, const GemNames& gemNames) {
+  // Opening a pipe for writing waits until something reads it, which may be
+  // never; the treasure is then not saved rather than the program stuck.
+  std::error_code error;
+  if (std::filesystem::is_fifo(kEncounterResultFileName, error)) return false;
   std::ofstream file(kEncounterResultFileName, std::ios::out | std::ios::trunc);
   if (!file.is_open()) return false;
   writeEncounterResultText(file, generator, gemNames);

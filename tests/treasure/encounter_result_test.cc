@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "support/fake_terminal.h"
 #include "support/reference_random.h"
 #include "support/temp_dir.h"
@@ -249,6 +253,17 @@ TEST_F(EncounterResultTest, AFullDeviceIsAFailure) {
   addGems(6);
   EXPECT_FALSE(write());
 }
+
+#ifndef _WIN32
+// Opening a pipe for writing waits for a reader; an encounter must not hang
+// on one.
+TEST_F(EncounterResultTest, APipeInTheWayIsAFailureWithoutWaiting) {
+  ASSERT_EQ(mkfifo(kFileName, 0600), 0);
+  addGems(1);
+  EXPECT_FALSE(write());
+  EXPECT_TRUE(fs::is_fifo(kFileName));
+}
+#endif
 
 }  // namespace
 }  // namespace glimmerkist
