@@ -1,7 +1,10 @@
 #include "catalog/catalog_loader.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "catalog/token_reader.h"
 
@@ -11,6 +14,13 @@ namespace {
 constexpr char kNoteOpen[] = "<note>";
 constexpr char kNoteClose[] = "</note>";
 
+// How much of an over-long token the report shows.
+constexpr std::size_t kTooLongShown = 60;
+
+// The most room made for names before reading; a larger catalog grows the
+// room as it goes, so that a huge file cannot claim memory it never fills.
+constexpr std::uintmax_t kNameRoomLimit = std::uintmax_t{1} << 30;
+
 void reportCorrupt(Terminal& terminal, const char* reason) {
   terminal.clearScreen();
   terminal.out() << "\n The data.txt file is corrupt. " << reason << "\n\n ";
@@ -19,6 +29,18 @@ void reportCorrupt(Terminal& terminal, const char* reason) {
 void reportBadRecord(Terminal& terminal, const LoadResult& result) {
   reportCorrupt(terminal, "A data type did not match");
   terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
+  terminal.pauseScreen();
+}
+
+// Files the start of the reader's over-long token into `result` and reports
+// it; `record` is the record it belongs to, 0 for the header or the note.
+void reportTooLong(Terminal& terminal, const TokenReader& reader, std::int64_t record,
+                   LoadResult& result) {
+  result.status = LoadStatus::kTokenTooLong;
+  result.badRecord = record;
+  result.tooLongStart = std::string(reader.tooLongStart(kTooLongShown));
+  reportCorrupt(terminal, "A token is too long");
+  terminal.out() << " Data: " << result.tooLongStart << "...\n\n ";
   terminal.pauseScreen();
 }
 
@@ -39,6 +61,8 @@ LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::stri
     result.status = LoadStatus::kOpenFailed;
     return result;
   }
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error) catalog.reserveNameBytes(static_cast<std::size_t>(std::min(size, kNameRoomLimit)));
   return readCatalog(file, catalog, terminal);
 }
 
@@ -58,7 +82,7 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
         break;
       }
     }
-    if (!closed) {
+    if (!closed && !reader.tooLong()) {
       result.status = LoadStatus::kNoteNotClosed;
       reportCorrupt(terminal, "The note is never closed");
       terminal.pauseScreen();
@@ -66,25 +90,31 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
     }
   }
 
+  if (reader.tooLong()) {
+    reportTooLong(terminal, reader, 0, result);
+    return result;
+  }
+
+  // The name is copied, as reading the tag may move on to the next block;
+  // the tag is only looked at.
   std::string name;
-  std::string tag;
+  std::string_view tag;
   while (reader.next(name)) {
     const bool hasTag = reader.next(tag);
+    if (reader.tooLong()) break;
     const int code = hasTag ? categoryFromTag(tag) : kNoCategory;
     if (code == kNoCategory) {
       result.status = hasTag ? LoadStatus::kTagMismatch : LoadStatus::kMissingTag;
       result.badRecord = result.filed + 1;
       result.badName = std::move(name);
-      result.badTag = std::move(tag);
+      result.badTag = std::string(tag);
       reportBadRecord(terminal, result);
       break;
     }
-    Item item;
-    item.setCategory(code);
-    item.setName(std::move(name));
-    catalog.addItem(std::move(item));
+    catalog.addItem(code, name);
     ++result.filed;
   }
+  if (reader.tooLong()) reportTooLong(terminal, reader, result.filed + 1, result);
   catalog.shrinkToFit();
   return result;
 }

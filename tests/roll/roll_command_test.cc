@@ -108,6 +108,11 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
   writeFile("mismatch.txt", "<note> x </note>\nWand_of_Ash tccWands\nBlade_of_Dusk tccWeapon\n");
   writeFile("notag.txt", "<note> </note>\nA tccRings\nB tccRods\nDangling_Name\n");
   writeFile("unclosed.txt", "<note> never closed\nA tccRings\n");
+  // A name of 64 MiB and one byte: 70 letters, then zero bytes that take no
+  // disk.
+  const std::string head = "<note> </note>\nA tccRings\n";
+  writeFile("long.txt", head + std::string(70, 'N'));
+  std::filesystem::resize_file("long.txt", head.size() + (std::size_t{64} << 20) + 1);
   struct Case {
     const char* file;
     const char* message;
@@ -121,6 +126,9 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
       {"notag.txt",
        "notag.txt: record 3, \"Dangling_Name\": the file ends before the record's tag"},
       {"unclosed.txt", "unclosed.txt: the note opened by <note> is never closed by </note>"},
+      {"long.txt",
+       "long.txt: record 2, \"NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN...\": "
+       "a token longer than 64 MiB"},
   };
   for (const Case& c : cases) {
     for (const char* command : {"catalog", "encounter", "item"}) {

@@ -59,6 +59,9 @@ std::string describeLoadProblem(const LoadResult& result, const std::string& pat
              ": the file ends before the record's tag";
     case LoadStatus::kNoteNotClosed:
       return path + ": the note opened by <note> is never closed by </note>";
+    case LoadStatus::kTokenTooLong:
+      return path + ": " + (result.badRecord > 0 ? record + ", " : "") +
+             quoted(result.tooLongStart + "...") + ": a token longer than 64 MiB";
   }
   return path + ": the catalog did not load";
 }
