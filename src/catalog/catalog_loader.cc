@@ -17,9 +17,10 @@ constexpr char kNoteClose[] = "</note>";
 // How much of an over-long token the report shows.
 constexpr std::size_t kTooLongShown = 60;
 
-// The most room made for names before reading; a larger catalog grows the
-// room as it goes, so that a huge file cannot claim memory it never fills.
-constexpr std::uintmax_t kNameRoomLimit = std::uintmax_t{1} << 30;
+// The most room made for names before reading, enough for some ten million
+// records; a larger catalog grows the room as it goes, so that a huge file of
+// anything but records cannot claim address space it never fills.
+constexpr std::uintmax_t kNameRoomLimit = std::uintmax_t{256} << 20;
 
 void reportCorrupt(Terminal& terminal, const char* reason) {
   terminal.clearScreen();

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <string>
 #include <string_view>
 
 #include "catalog/item.h"
@@ -31,7 +32,11 @@ class CategoryItems {
 
   /// Copies the item at `position`, counted from 0, into `out`; leaves `out`
   /// untouched when the category holds no item there.
-  void itemAt(std::int32_t position, Item& out) const;
+  void itemAt(std::int32_t position, Item& out) const {
+    if (position < 0 || position >= count()) return;
+    out.setCategory(code_);
+    out.setName(std::string(nameAt(position)));
+  }
 
   /// Walks the items in filing order, handing out each as an Item by value.
   class Iterator {

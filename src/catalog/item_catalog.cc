@@ -1,5 +1,7 @@
 #include "catalog/item_catalog.h"
 
+#include <string>
+
 #include "base/random.h"
 
 namespace glimmerkist {
@@ -12,9 +14,11 @@ void ItemCatalog::addItem(std::int32_t category, std::string_view name) {
 Item ItemCatalog::randomItem(std::int32_t category) const {
   Item result;
   if (!isCategoryCode(category)) return result;
-  const CategoryItems items = this->category(category);
-  if (items.count() <= 0) return result;
-  items.itemAt(rand() % items.count(), result);
+  const PositionList& list = positions_[category];
+  if (list.count() <= 0) return result;
+  const std::int32_t position = rand() % list.count();
+  result.setCategory(category);
+  result.setName(std::string(names_.nameAt(list.at(position))));
   return result;
 }
 

@@ -16,15 +16,13 @@ NameBlock::Offset NameBlock::append(std::string_view name) {
   return offset;
 }
 
-std::string_view NameBlock::nameAt(Offset offset) const {
-  const char* at = bytes_.data() + offset;
-  std::uint64_t length = 0;
-  for (int shift = 0;; shift += 7) {
+std::uint64_t NameBlock::longLength(std::uint64_t first, const char*& at) {
+  std::uint64_t length = first & 0x7F;
+  for (int shift = 7;; shift += 7) {
     const auto byte = static_cast<unsigned char>(*at++);
     length |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
-    if ((byte & 0x80) == 0) break;
+    if ((byte & 0x80) == 0) return length;
   }
-  return std::string_view(at, static_cast<std::size_t>(length));
 }
 
 }  // namespace glimmerkist

@@ -28,7 +28,12 @@ class NameBlock {
 
   /// The name stored at `offset`. The view stays valid until the block
   /// changes. REQUIRES: `offset` was returned by append().
-  std::string_view nameAt(Offset offset) const;
+  std::string_view nameAt(Offset offset) const {
+    const char* at = bytes_.data() + offset;
+    std::uint64_t length = static_cast<unsigned char>(*at++);
+    if (length >= 0x80) length = longLength(length, at);
+    return std::string_view(at, static_cast<std::size_t>(length));
+  }
 
   /// Removes every name and gives the memory back.
   void clear() { std::vector<char>().swap(bytes_); }
@@ -37,6 +42,10 @@ class NameBlock {
   std::size_t size() const { return bytes_.size(); }
 
  private:
+  /// The rest of a length of 128 or more whose first byte was `first`;
+  /// moves `at` past it.
+  static std::uint64_t longLength(std::uint64_t first, const char*& at);
+
   std::vector<char> bytes_;
 };
 

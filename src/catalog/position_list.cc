@@ -10,10 +10,9 @@ void PositionList::append(std::uint64_t offset) {
   low_.push_back(static_cast<std::uint32_t>(offset));
 }
 
-std::uint64_t PositionList::at(std::int32_t index) const {
-  const auto high = static_cast<std::uint64_t>(
+std::uint64_t PositionList::highPart(std::int32_t index) const {
+  return static_cast<std::uint64_t>(
       std::upper_bound(firstAbove_.begin(), firstAbove_.end(), index) - firstAbove_.begin());
-  return (high << 32) | low_[static_cast<std::size_t>(index)];
 }
 
 void PositionList::clear() {

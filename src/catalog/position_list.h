@@ -7,6 +7,7 @@
 #ifndef GLIMMERKIST_CATALOG_POSITION_LIST_H_
 #define GLIMMERKIST_CATALOG_POSITION_LIST_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -20,7 +21,10 @@ class PositionList {
 
   /// The offset of entry `index`, counted from 0 in appending order.
   /// REQUIRES: 0 <= index < count().
-  std::uint64_t at(std::int32_t index) const;
+  std::uint64_t at(std::int32_t index) const {
+    const std::uint32_t low = low_[static_cast<std::size_t>(index)];
+    return firstAbove_.empty() ? low : (highPart(index) << 32) | low;
+  }
 
   /// Number of entries.
   std::int32_t count() const { return static_cast<std::int32_t>(low_.size()); }
@@ -32,6 +36,9 @@ class PositionList {
   void shrinkToFit() { low_.shrink_to_fit(); }
 
  private:
+  /// Which 4 GiB of the block entry `index` lies in.
+  std::uint64_t highPart(std::int32_t index) const;
+
   /// The low 32 bits of each offset.
   std::vector<std::uint32_t> low_;
   /// firstAbove_[k] is the first entry whose offset is 4 GiB * (k + 1) or
