@@ -1,8 +1,9 @@
-#include "roll/chart_stats.h"
+#include "treasure/chart_stats.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 #include <numeric>
 #include <sstream>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "roll/hoard_sheet.h"
+#include "treasure/hoard_sheet.h"
 
 #include <gtest/gtest.h>
 
