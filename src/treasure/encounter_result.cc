@@ -1,8 +1,9 @@
 #include "treasure/encounter_result.h"
 
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string>
+
+#include "base/replace_file.h"
 
 namespace glimmerkist {
 namespace {
@@ -64,15 +65,9 @@ void writeEncounterResultText(std::ostream& out, const TreasureGenerator& genera
 }
 
 bool writeEncounterResult(const TreasureGenerator& generator, const GemNames& gemNames) {
-  // Opening a pipe for writing waits until something reads it, which may be
-  // never; the treasure is then not saved rather than the program stuck.
-  std::error_code error;
-  if (std::filesystem::is_fifo(kEncounterResultFileName, error)) return false;
-  std::ofstream file(kEncounterResultFileName, std::ios::out | std::ios::trunc);
-  if (!file.is_open()) return false;
-  writeEncounterResultText(file, generator, gemNames);
-  file.close();
-  return !file.fail();
+  std::ostringstream text;
+  writeEncounterResultText(text, generator, gemNames);
+  return replaceFileContents(kEncounterResultFileName, text.str());
 }
 
 }  // namespace glimmerkist

@@ -21,8 +21,9 @@ void writeTreasureOpening(std::ostream& out, const TreasureGenerator& generator)
 void writeEncounterResultText(std::ostream& out, const TreasureGenerator& generator,
                               const GemNames& gemNames);
 
-/// Creates or truncates EncounterTreasureResult.txt and writes the hoard to
-/// it. True only when the whole file was written and closed without error.
+/// Replaces EncounterTreasureResult.txt with the hoard's text; a failed save
+/// leaves the last encounter's file as it was. True only when the whole
+/// file was written and closed without error.
 bool writeEncounterResult(const TreasureGenerator& generator, const GemNames& gemNames);
 
 }  // namespace glimmerkist
