@@ -69,7 +69,10 @@ class PauseSignals {
  public:
   PauseSignals() {
     struct sigaction action {};
+    // Putting the terminal back from the background must not stop the
+    // program on its way out.
     sigemptyset(&action.sa_mask);
+    sigaddset(&action.sa_mask, SIGTTOU);
     action.sa_handler = putBackAndEnd;
     for (Handler& handler : handlers_) {
       if (handler.signal == SIGTSTP) {
@@ -116,13 +119,6 @@ class PauseSignals {
   sigset_t previousMask_{};
   sigset_t waitMask_{};
 };
-
-// A job in the background must not touch the terminal; doing so would stop
-// it. A terminal that is nobody's controlling terminal counts as ours.
-bool inForeground() {
-  const pid_t owner = tcgetpgrp(STDIN_FILENO);
-  return owner == -1 || owner == getpgrp();
-}
 
 // One key, no echo, no line editing; signal keys keep working.
 void takeTerminal() {
@@ -193,11 +189,8 @@ void waitForKeyPress(const char* prompt) {
   bool shown = false;
   for (;;) {
     continued = 0;
-    if (!inForeground()) {
-      // Put in the background: wait until brought back.
-      sigsuspend(&signals.waitMask());
-      continue;
-    }
+    // In the background, taking the terminal stops the program until it is
+    // brought back to the foreground, as any read of the terminal would.
     // Echo stops before the prompt shows, so a key pressed the moment it
     // appears is not echoed either.
     if (haveSettings) takeTerminal();
