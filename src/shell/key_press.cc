@@ -26,9 +26,6 @@ constexpr unsigned char kEscape = 0x1b;
 // and `savedSettings` must be put back.
 termios savedSettings;
 volatile sig_atomic_t terminalTaken = 0;
-// Set when the pause lost its settings to a stop, so that it takes the
-// terminal again and shows its prompt once more.
-volatile sig_atomic_t continued = 0;
 struct sigaction stopAction;
 
 // Safe in a signal handler.
@@ -56,11 +53,12 @@ extern "C" void putBackAndStop(int /*signal*/) {
   sigaddset(&stop, SIGTSTP);
   sigprocmask(SIG_UNBLOCK, &stop, nullptr);  // stops here until continued
   sigaction(SIGTSTP, &stopAction, nullptr);
-  continued = 1;
   errno = savedErrno;
 }
 
-extern "C" void noteContinued(int /*signal*/) { continued = 1; }
+// Its only work is to interrupt the wait, so that the pause takes the
+// terminal again and shows its prompt once more.
+extern "C" void noteContinued(int /*signal*/) {}
 
 // The pause's signal handlers, in place for its lifetime. Ctrl-Z and
 // continuing are held back except while the pause waits, so that they
@@ -188,7 +186,6 @@ void waitForKeyPress(const char* prompt) {
   const bool haveSettings = tcgetattr(STDIN_FILENO, &savedSettings) == 0;
   bool shown = false;
   for (;;) {
-    continued = 0;
     // In the background, taking the terminal stops the program until it is
     // brought back to the foreground, as any read of the terminal would.
     // Echo stops before the prompt shows, so a key pressed the moment it
