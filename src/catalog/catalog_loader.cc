@@ -27,27 +27,17 @@ void reportCorrupt(Terminal& terminal, const char* reason) {
   terminal.out() << "\n The data.txt file is corrupt. " << reason << "\n\n ";
 }
 
-void reportBadRecord(Terminal& terminal, const LoadResult& result) {
-  reportCorrupt(terminal, "A data type did not match");
-  terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
-  terminal.pauseScreen();
-}
-
-// Files the start of the reader's over-long token into `result` and reports
-// it; `record` is the record it belongs to, 0 for the header or the note.
-void reportTooLong(Terminal& terminal, const TokenReader& reader, std::int64_t record,
-                   LoadResult& result) {
+// Files the start of the reader's over-long token into `result`; `record`
+// is the record it belongs to, 0 for the header or the note.
+void fileTooLong(const TokenReader& reader, std::int64_t record, LoadResult& result) {
   result.status = LoadStatus::kTokenTooLong;
   result.badRecord = record;
   result.tooLongStart = std::string(reader.tooLongStart(kTooLongShown));
-  reportCorrupt(terminal, "A token is too long");
-  terminal.out() << " Data: " << result.tooLongStart << "...\n\n ";
-  terminal.pauseScreen();
 }
 
 }  // namespace
 
-LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::string& path) {
+LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog) {
   std::error_code error;
   std::ifstream file;
   // Only a regular file, or a link to one, is a catalog. A folder reads as
@@ -57,20 +47,17 @@ LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::stri
   // A file that opens but cannot be read is no more use than a missing one.
   if (file.is_open()) file.peek();
   if (!file.is_open() || file.bad()) {
-    terminal.out() << "\n data.txt file failed to open\n";
     LoadResult result;
     result.status = LoadStatus::kOpenFailed;
     return result;
   }
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (!error) catalog.reserveNameBytes(static_cast<std::size_t>(std::min(size, kNameRoomLimit)));
-  return readCatalog(file, catalog, terminal);
+  return readCatalog(file, catalog);
 }
 
-LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& terminal) {
+LoadResult readCatalog(std::istream& in, ItemCatalog& catalog) {
   LoadResult result;
-  terminal.out() << "\n Loading Data...\n";
-
   TokenReader reader(in);
   reader.skipByteOrderMark();
 
@@ -85,14 +72,12 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
     }
     if (!closed && !reader.tooLong()) {
       result.status = LoadStatus::kNoteNotClosed;
-      reportCorrupt(terminal, "The note is never closed");
-      terminal.pauseScreen();
       return result;
     }
   }
 
   if (reader.tooLong()) {
-    reportTooLong(terminal, reader, 0, result);
+    fileTooLong(reader, 0, result);
     return result;
   }
 
@@ -109,14 +94,45 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
       result.badRecord = result.filed + 1;
       result.badName = std::move(name);
       result.badTag = std::string(tag);
-      reportBadRecord(terminal, result);
       break;
     }
     catalog.addItem(code, name);
     ++result.filed;
   }
-  if (reader.tooLong()) reportTooLong(terminal, reader, result.filed + 1, result);
+  if (reader.tooLong()) fileTooLong(reader, result.filed + 1, result);
   catalog.shrinkToFit();
+  return result;
+}
+
+void reportLoad(Terminal& terminal, const LoadResult& result) {
+  if (result.status == LoadStatus::kOpenFailed) {
+    terminal.out() << "\n data.txt file failed to open\n";
+    return;
+  }
+  terminal.out() << "\n Loading Data...\n";
+  switch (result.status) {
+    case LoadStatus::kLoaded:
+    case LoadStatus::kOpenFailed:
+      return;
+    case LoadStatus::kNoteNotClosed:
+      reportCorrupt(terminal, "The note is never closed");
+      break;
+    case LoadStatus::kTagMismatch:
+    case LoadStatus::kMissingTag:
+      reportCorrupt(terminal, "A data type did not match");
+      terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
+      break;
+    case LoadStatus::kTokenTooLong:
+      reportCorrupt(terminal, "A token is too long");
+      terminal.out() << " Data: " << result.tooLongStart << "...\n\n ";
+      break;
+  }
+  terminal.pauseScreen();
+}
+
+LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::string& path) {
+  LoadResult result = readCatalogFile(path, catalog);
+  reportLoad(terminal, result);
   return result;
 }
 
