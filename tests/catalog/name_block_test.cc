@@ -25,6 +25,7 @@ TEST(NameBlockTest, EveryNameComesBackWithItsBytesAndLength) {
   };
   NameBlock block;
   std::vector<NameBlock::Offset> offsets;
+  offsets.reserve(names.size());
   for (const std::string& name : names) offsets.push_back(block.append(name));
   for (std::size_t i = 0; i < names.size(); ++i) {
     EXPECT_EQ(block.nameAt(offsets[i]), names[i]) << "name " << i;
