@@ -10,10 +10,11 @@ namespace {
 void writeText(std::ostream& out, const std::vector<ChartStats>& stats, const CoinRates& rates) {
   out << chartStatsTable(stats);
   if (stats.empty()) return;
-  out << "\n " << stats.front().runs << " hoards a chart, hoard i drawn after srand("
-      << stats.front().seed << " + i). Seen: share of the hoards that hold the metal; means over"
-      << " all hoards.\n Values at " << ratesSentence(rates)
-      << ", gems at their printed value; percentiles by nearest rank.\n";
+  out << "\n " << stats.front().runs << " hoards a chart from seed " << stats.front().seed
+      << ", the hoards encounter --seed " << stats.front().seed << " draws.\n"
+      << " Seen: share of the hoards that hold the metal; means over all hoards.\n"
+      << " Values at " << ratesSentence(rates)
+      << ",\n gems at their printed value; percentiles by nearest rank.\n";
 }
 
 }  // namespace
