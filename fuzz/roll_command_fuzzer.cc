@@ -3,30 +3,19 @@
 // own, and every line after it one argument. Whatever the input, the command
 // must return 0, 1 or 2, and a refusal must be one line on standard error
 // with nothing on standard output.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz_folder.h"
 #include "fuzz_terminal.h"
 #include "roll/roll_command.h"
 
 namespace {
-
-std::filesystem::path folder;
-
-void removeFolder() {
-  std::error_code ignored;
-  std::filesystem::current_path("/", ignored);
-  std::filesystem::remove_all(folder, ignored);
-}
 
 std::vector<std::string> linesOf(std::string_view text) {
   std::vector<std::string> lines;
@@ -72,15 +61,7 @@ bool worthRunning(const std::vector<std::string>& arguments) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::error_code error;
-  const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
-                                         ? std::filesystem::path("/dev/shm")
-                                         : std::filesystem::temp_directory_path();
-  std::string pattern = (base / "glimmerkist-roll-fuzz-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  folder = pattern;
-  std::filesystem::current_path(folder);
-  std::atexit(removeFolder);
+  glimmerkist::enterFuzzFolder("glimmerkist-roll-fuzz");
   return 0;
 }
 

@@ -131,7 +131,7 @@ double neighbourRankCorrelation(const std::vector<int>& values) {
   for (std::size_t i = 0; i < n;) {
     std::size_t j = i;
     while (j < n && values[order[j]] == values[order[i]]) ++j;
-    for (std::size_t k = i; k < j; ++k) rank[order[k]] = (i + j - 1) / 2.0;
+    for (std::size_t k = i; k < j; ++k) rank[order[k]] = static_cast<double>(i + j - 1) / 2.0;
     i = j;
   }
   double meanX = 0, meanY = 0;
@@ -139,8 +139,9 @@ double neighbourRankCorrelation(const std::vector<int>& values) {
     meanX += rank[i];
     meanY += rank[i + 1];
   }
-  meanX /= n - 1;
-  meanY /= n - 1;
+  const auto pairs = static_cast<double>(n - 1);
+  meanX /= pairs;
+  meanY /= pairs;
   double xy = 0, xx = 0, yy = 0;
   for (std::size_t i = 0; i + 1 < n; ++i) {
     xy += (rank[i] - meanX) * (rank[i + 1] - meanY);
