@@ -78,7 +78,7 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"encounter"}, "CHART is required"},
       {{"encounter", "AB"}, "\"AB\" is no chart; a chart is one letter, A to Z"},
       {{"encounter", "7"}, "\"7\" is no chart"},
-      {{"encounter", "A", "B"}, "not expected: B"},
+      {{"encounter", "A", "B"}, "unexpected argument \"B\""},
       {{"encounter", "A", "--count", "0"}, "--count: Value 0 not in range 1 to 10000"},
       {{"encounter", "A", "--count", "10001"}, "--count: Value 10001 not in range"},
       {{"encounter", "A", "--count", "many"}, "--count: \"many\" is not a whole number"},
@@ -107,7 +107,7 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"encounter", "A", "--rates", "pp=10"}, "--rates: goes with --format json or markdown"},
       {{"encounter", "A", "--format", "json", "--rates", "pp=ten"},
        "--rates: \"pp=ten\" is not a value"},
-      {{"encounter", "A", "--what"}, "not expected: --what"},
+      {{"encounter", "A", "--what"}, "unexpected argument \"--what\""},
       {{"item", "18"},
        "\"18\" is no category; give a number from 0 to 17 or a tag such as tccWeapons"},
       {{"item", "-1"}, "\"-1\" is no category"},
@@ -124,9 +124,10 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"stats", "--count", "0"}, "--count: Value 0 not in range 1 to 10000000"},
       {{"stats", "--catalog", "data.txt"}, "--catalog: stats reads no catalog"},
       {{"stats", "--rates", "gold=1"}, "--rates: \"gold\" is no metal"},
-      {{"catalog", "extra"}, "not expected: extra"},
+      {{"catalog", "extra"}, "unexpected argument \"extra\""},
+      {{"catalog", "a\nb"}, "unexpected argument \"a\\nb\""},
       {{"catalog", "--seed", "3"}, "--seed: catalog draws nothing, so it needs no seed"},
-      {{"encounter", "A", "--" + std::string(300000, 'w')}, "not expected: --wwww"},
+      {{"encounter", "A", "--" + std::string(300000, 'w')}, "unexpected argument \"--wwww"},
   };
   for (const Case& c : cases) {
     const RollRun run = roll(c.arguments);

@@ -312,6 +312,11 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
       return runStatsCommand(stats, out, err);
     }
     return runCatalogCommand(catalog, out, err);
+  } catch (const CLI::ExtrasError& error) {
+    const std::vector<std::string> extras = app.remaining(true);
+    const std::string what = extras.empty() ? oneLine(error.what())
+                                            : "unexpected argument " + quotedInput(extras.front());
+    err << kProgramName << ": " << what << " (see --help)\n";
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
       return app.exit(error, out, err);  // --help or --version
