@@ -57,6 +57,7 @@ TEST_F(RollCommandTest, HelpIsShownForTheProgramAndEachCommand) {
       EXPECT_LE(line.size(), 80u) << c.arguments[0] << ": " << line;
     }
     EXPECT_EQ(run.out.find("srand"), std::string::npos) << c.arguments[0];
+    EXPECT_EQ(run.out.find("\n\n\n"), std::string::npos) << c.arguments[0];
     // The coin values are told only where coins are valued.
     const bool valued = c.arguments[0] == "encounter" || c.arguments[0] == "stats";
     EXPECT_EQ(run.out.find("1 pp = 5 gp") != std::string::npos, valued) << c.arguments[0];

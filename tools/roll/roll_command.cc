@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -174,6 +175,19 @@ void refuse(CLI::App& command, const std::string& names, bool takesValue, const 
   option->group("");  // not listed in the help
 }
 
+// CLI11's help, less the empty line that the hidden group of refused
+// options leaves after the listed ones.
+class RollHelp : public CLI::Formatter {
+ public:
+  std::string make_help(const CLI::App* app, std::string name,
+                        CLI::AppFormatMode mode) const override {
+    std::string help = CLI::Formatter::make_help(app, std::move(name), mode);
+    const std::size_t gap = help.find("\n\n\n");
+    if (gap != std::string::npos) help.erase(gap, 1);
+    return help;
+  }
+};
+
 // CLI11 may quote what it was given as it is: its message is made one line
 // of printable text, no word of it longer than a quotation may be.
 std::string oneLine(const std::string& text) {
@@ -217,7 +231,9 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   app.require_subcommand(1);
   app.set_version_flag("--version", GLIMMERKIST_VERSION, "Show the version and exit");
   app.set_help_flag("-h,--help", "Show this help and exit");
-  app.get_formatter()->column_width(24);
+  auto help = std::make_shared<RollHelp>();
+  help->column_width(24);
+  app.formatter(help);
   app.footer(kExitHelp);
 
   CLI::App* encounterCommand =
