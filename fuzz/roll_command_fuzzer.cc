@@ -70,8 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::size_t split = input.find('\0');
   const std::string_view catalog = input.substr(0, split);
-  const std::vector<std::string> arguments =
+  std::vector<std::string> arguments =
       linesOf(split == std::string_view::npos ? "" : input.substr(split + 1));
+  // An argument of a real command line ends at its first NUL byte.
+  for (std::string& argument : arguments) {
+    const std::size_t end = argument.find('\0');
+    if (end != std::string::npos) argument.resize(end);
+  }
   if (!worthRunning(arguments)) return 0;
 
   std::ofstream("data.txt", std::ios::binary | std::ios::trunc) << catalog;
