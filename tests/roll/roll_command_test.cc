@@ -24,6 +24,13 @@
 namespace glimmerkist::roll {
 namespace {
 
+// `text` written `times` times over.
+std::string repeated(const std::string& text, int times) {
+  std::string result;
+  for (int i = 0; i < times; ++i) result += text;
+  return result;
+}
+
 class RollCommandTest : public ::testing::Test {
  protected:
   void SetUp() override { writeFile("data.txt", sampleCatalog()); }
@@ -171,6 +178,10 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
                       "\"...: the tag is none of the 18 category tags"},
       {"long.txt",
        "\"long.txt\": record 2, \"" + std::string(60, 'N') + "\"...: a token longer than 64 MiB"},
+      // A device without end is one endless token, read no further than
+      // 64 MiB.
+      {"/dev/zero",
+       "\"/dev/zero\": \"" + repeated("\\x00", 60) + "\"...: a token longer than 64 MiB"},
   };
   for (const Case& c : cases) {
     for (const char* command : {"catalog", "encounter", "item"}) {
