@@ -7,6 +7,7 @@
 
 #include "catalog/catalog_loader.h"
 #include "catalog/item_category.h"
+#include "catalog/token_reader.h"
 #include "fuzz_terminal.h"
 
 namespace glimmerkist {
@@ -64,6 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case LoadStatus::kNoteNotClosed:
       require(result.filed == 0);
       require(terminal.clears == 1 && terminal.pauses == 1);
+      break;
+    case LoadStatus::kTokenTooLong:
+      require(size > TokenReader::kMaxTokenBytes);  // no shorter input holds such a token
       break;
     case LoadStatus::kOpenFailed:
       require(false);  // a stream is already open

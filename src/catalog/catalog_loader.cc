@@ -1,7 +1,10 @@
 #include "catalog/catalog_loader.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "catalog/token_reader.h"
 
@@ -11,9 +14,25 @@ namespace {
 constexpr char kNoteOpen[] = "<note>";
 constexpr char kNoteClose[] = "</note>";
 
+// How much of an over-long token the report shows.
+constexpr std::size_t kTooLongShown = 60;
+
+// The most room made for names before reading, enough for some ten million
+// records; a larger catalog grows the room as it goes, so that a huge file of
+// anything but records cannot claim address space it never fills.
+constexpr std::uintmax_t kNameRoomLimit = std::uintmax_t{256} << 20;
+
 void reportCorrupt(Terminal& terminal, const char* reason) {
   terminal.clearScreen();
   terminal.out() << "\n The data.txt file is corrupt. " << reason << "\n\n ";
+}
+
+// Files the start of the reader's over-long token into `result`; `record`
+// is the record it belongs to, 0 for the header or the note.
+void fileTooLong(const TokenReader& reader, std::int64_t record, LoadResult& result) {
+  result.status = LoadStatus::kTokenTooLong;
+  result.badRecord = record;
+  result.tooLongStart = std::string(reader.tooLongStart(kTooLongShown));
 }
 
 }  // namespace
@@ -36,6 +55,8 @@ LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog, Catalo
     result.status = LoadStatus::kOpenFailed;
     return result;
   }
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error) catalog.reserveNameBytes(static_cast<std::size_t>(std::min(size, kNameRoomLimit)));
   return readCatalog(file, catalog);
 }
 
@@ -53,30 +74,36 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog) {
         break;
       }
     }
-    if (!closed) {
+    if (!closed && !reader.tooLong()) {
       result.status = LoadStatus::kNoteNotClosed;
       return result;
     }
   }
 
+  if (reader.tooLong()) {
+    fileTooLong(reader, 0, result);
+    return result;
+  }
+
+  // The name is copied, as reading the tag may move on to the next block;
+  // the tag is only looked at.
   std::string name;
-  std::string tag;
+  std::string_view tag;
   while (reader.next(name)) {
     const bool hasTag = reader.next(tag);
+    if (reader.tooLong()) break;
     const int code = hasTag ? categoryFromTag(tag) : kNoCategory;
     if (code == kNoCategory) {
       result.status = hasTag ? LoadStatus::kTagMismatch : LoadStatus::kMissingTag;
       result.badRecord = result.filed + 1;
       result.badName = std::move(name);
-      result.badTag = std::move(tag);
+      result.badTag = std::string(tag);
       break;
     }
-    Item item;
-    item.setCategory(code);
-    item.setName(std::move(name));
-    catalog.addItem(std::move(item));
+    catalog.addItem(code, name);
     ++result.filed;
   }
+  if (reader.tooLong()) fileTooLong(reader, result.filed + 1, result);
   catalog.shrinkToFit();
   return result;
 }
@@ -98,6 +125,10 @@ void reportLoad(Terminal& terminal, const LoadResult& result) {
     case LoadStatus::kMissingTag:
       reportCorrupt(terminal, "A data type did not match");
       terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
+      break;
+    case LoadStatus::kTokenTooLong:
+      reportCorrupt(terminal, "A token is too long");
+      terminal.out() << " Data: " << result.tooLongStart << "...\n\n ";
       break;
   }
   terminal.pauseScreen();

@@ -30,6 +30,7 @@ enum class LoadStatus {
   kTagMismatch,    // a record's tag matched none of the 18 tags
   kMissingTag,     // the file ended after a record's name
   kNoteNotClosed,  // "<note>" was never closed by "</note>"
+  kTokenTooLong,   // a token was longer than TokenReader::kMaxTokenBytes
 };
 
 struct LoadResult {
@@ -41,6 +42,9 @@ struct LoadResult {
   std::int64_t badRecord = 0;
   std::string badName;
   std::string badTag;
+  /// For kTokenTooLong: the first 60 bytes of the token; badRecord is the
+  /// record it belongs to, 0 when it is the header or in the note.
+  std::string tooLongStart;
 };
 
 /// Which files a catalog may be read from.

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "catalog/item_category.h"
 
@@ -20,14 +21,29 @@ class Item {
   Item() = default;
 
   /// Makes the item noItem.
-  void clear();
+  void clear() {
+    category_ = kNoCategory;
+    name_.clear();
+  }
 
   /// Codes -1 to 17 are stored and keep the name; any other code makes the
   /// whole item noItem.
-  void setCategory(std::int32_t code);
+  void setCategory(std::int32_t code) {
+    if (code >= kNoCategory && code < kCategoryCount) {
+      category_ = code;
+    } else {
+      clear();
+    }
+  }
   /// A non-empty name is stored and keeps the category; an empty one makes
   /// the whole item noItem.
-  void setName(std::string name);
+  void setName(std::string name) {
+    if (name.empty()) {
+      clear();
+    } else {
+      name_ = std::move(name);
+    }
+  }
 
   std::int32_t getCategory() const { return category_; }
   /// The stored name, underscores included.

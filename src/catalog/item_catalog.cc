@@ -1,36 +1,45 @@
 #include "catalog/item_catalog.h"
 
-#include <utility>
+#include <string>
 
 #include "base/random.h"
 
 namespace glimmerkist {
 
-void ItemCatalog::addItem(Item item) {
-  const std::int32_t category = item.getCategory();
-  if (!isCategoryCode(category) || item.getName().empty()) return;
-  lists_[category].append(std::move(item));
+void ItemCatalog::addItem(std::int32_t category, std::string_view name) {
+  if (!isCategoryCode(category) || name.empty()) return;
+  positions_[category].append(names_.append(name));
 }
 
 Item ItemCatalog::randomItem(std::int32_t category) const {
   Item result;
   if (!isCategoryCode(category)) return result;
-  const ItemList& list = lists_[category];
+  const PositionList& list = positions_[category];
   if (list.count() <= 0) return result;
-  list.itemAt(rand() % list.count(), result);
+  const std::int32_t position = rand() % list.count();
+  result.setCategory(category);
+  result.setName(std::string(names_.nameAt(list.at(position))));
   return result;
 }
 
 void ItemCatalog::clearCategory(std::int32_t category) {
   if (isCategoryCode(category)) {
-    lists_[category].clear();
+    positions_[category].clear();
   } else if (category == kNoCategory) {
-    for (ItemList& list : lists_) list.clear();
+    for (PositionList& list : positions_) list.clear();
+  } else {
+    return;
   }
+  // The names of a cleared category stay in the block until every category
+  // is empty; the catalog is cleared only as a whole in practice.
+  for (const PositionList& list : positions_) {
+    if (list.count() > 0) return;
+  }
+  names_.clear();
 }
 
 void ItemCatalog::shrinkToFit() {
-  for (ItemList& list : lists_) list.shrinkToFit();
+  for (PositionList& list : positions_) list.shrinkToFit();
 }
 
 }  // namespace glimmerkist

@@ -1,10 +1,10 @@
-// RecordList is the program's list of records held by value: the catalog's
-// item lists, the hoard's magic items and its gems all use it.
+// RecordList is the program's list of records held by value: the hoard's
+// magic items and its gems use it.
 //
 // Records are appended at the tail, found by position counted from the head
 // (0 is the first appended), and cleared all at once. The records sit in one
 // contiguous block, so finding a position costs the same however long the
-// list is; the catalog may hold a million records.
+// list is.
 #ifndef GLIMMERKIST_CATALOG_RECORD_LIST_H_
 #define GLIMMERKIST_CATALOG_RECORD_LIST_H_
 

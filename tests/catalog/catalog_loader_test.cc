@@ -6,7 +6,9 @@
 #include <unistd.h>
 #endif
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -414,6 +416,117 @@ TEST_F(CatalogLoaderTest, ReadsALargeFileWhole) {
     for (std::size_t j = 0; j < filed.size(); ++j) {
       ASSERT_EQ(filed[j], "Item_" + std::to_string(3 * j + k));
     }
+  }
+}
+
+TEST_F(CatalogLoaderTest, TokensAtTheEdgeOfAReadBlockAreFiledWhole) {
+  // The file is read in blocks of 64 KiB. A filler token in the note puts
+  // the first record's name or tag so that it ends just before, at or just
+  // after the end of the first block, or starts the second.
+  const std::size_t kBlock = std::size_t{1} << 16;
+  const std::string name = "Edge_of_the_Block";
+  const std::string tag = "tccRings";
+  const struct {
+    const char* what;
+    std::size_t end;  // where the placed token ends, counted from the file's start
+    bool placeTheTag;
+  } cases[] = {
+      {"name ends a byte before the block", kBlock - 1, false},
+      {"name ends with the block", kBlock, false},
+      {"name ends a byte into the next block", kBlock + 1, false},
+      {"name starts the next block", kBlock + name.size(), false},
+      {"tag ends a byte before the block", kBlock - 1, true},
+      {"tag ends with the block", kBlock, true},
+      {"tag ends a byte into the next block", kBlock + 1, true},
+      {"tag starts the next block", kBlock + tag.size(), true},
+  };
+  for (const auto& c : cases) {
+    startOver();
+    const std::size_t before = c.end - name.size() - (c.placeTheTag ? 1 + tag.size() : 0);
+    std::string content = "<note> ";
+    content += std::string(before - content.size() - std::string(" </note>\n").size(), 'f');
+    content += " </note>\n";
+    ASSERT_EQ(content.size(), before) << c.what;
+    content += name + "\n" + tag + "\nLast_Wand tccWands";
+    EXPECT_EQ(load(content), kLoading) << c.what;
+    EXPECT_EQ(names(kRings), (Names{name})) << c.what;
+    EXPECT_EQ(names(kWands), (Names{"Last_Wand"})) << c.what;
+    EXPECT_EQ(totalCount(), 2) << c.what;
+  }
+}
+
+TEST_F(CatalogLoaderTest, ATokenLongerThan64MiBIsReportedWithItsStart) {
+  // The long token is 100 letters and then zero bytes up to its length: the
+  // file is made that long without writing the zeros, so it takes little
+  // disk. Whatever follows the token is written after it.
+  const std::size_t kMax = std::size_t{64} << 20;
+  const std::string letters(100, 'L');
+  const std::string shown = std::string(60, 'L') + "...";
+  const LoadStatus kTooLong = LoadStatus::kTokenTooLong;
+  const LoadStatus kLoaded = LoadStatus::kLoaded;
+  const struct {
+    const char* what;
+    std::string before;
+    std::size_t length;
+    std::string after;
+    LoadStatus status;
+    std::int64_t record;
+    Names rings;
+  } cases[] = {
+      {"the header", "", kMax + 1, " </note> A tccRings", kTooLong, 0, {}},
+      {"a note's word", "<note> ", kMax + 1, " </note> A tccRings", kTooLong, 0, {}},
+      {"a name",
+       "<note> </note> A tccRings B tccRings ",
+       kMax + 1,
+       " tccRings",
+       kTooLong,
+       3,
+       {"A", "B"}},
+      {"a tag", "<note> </note> A tccRings B ", kMax + 1, "\nC tccRings", kTooLong, 2, {"A"}},
+      {"a name of 64 MiB and a block",
+       "<note> </note> A tccRings ",
+       kMax + (1 << 16),
+       " tccRings",
+       kTooLong,
+       2,
+       {"A"}},
+      {"a name of exactly 64 MiB",
+       "<note> </note> A tccRings ",
+       kMax,
+       " tccRings",
+       kLoaded,
+       0,
+       {"A", "*"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    startOver();
+    writeFile("data.txt", c.before + letters);
+    std::filesystem::resize_file("data.txt", c.before.size() + c.length);
+    {
+      std::ofstream append("data.txt", std::ios::binary | std::ios::app);
+      append << c.after;
+    }
+    const std::string screen = loadAsItIs();
+    EXPECT_EQ(result_.status, c.status);
+    EXPECT_EQ(result_.badRecord, c.record);
+    EXPECT_EQ(result_.filed, static_cast<std::int64_t>(c.rings.size()));
+    Names rings = names(kRings);
+    if (c.status == kLoaded) {
+      EXPECT_EQ(screen, kLoading);
+      ASSERT_EQ(rings.size(), 2u);
+      EXPECT_EQ(rings[1].size(), kMax);
+      EXPECT_EQ(rings[1].compare(0, letters.size(), letters), 0);
+      rings[1] = "*";
+    } else {
+      EXPECT_EQ(screen, kLoading +
+                            "[clear]\n The data.txt file is corrupt. A token is too "
+                            "long\n\n  Data: " +
+                            shown + "\n\n [pause]");
+      EXPECT_EQ(result_.tooLongStart, std::string(60, 'L'));
+    }
+    EXPECT_EQ(rings, c.rings);
+    EXPECT_EQ(totalCount(), static_cast<int>(c.rings.size()));
   }
 }
 

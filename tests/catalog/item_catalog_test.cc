@@ -184,6 +184,15 @@ TEST_F(ItemCatalogTest, ClearCategoryEmptiesOnlyThatCategory) {
           << "cleared " << cleared << ", looked at " << code;
     }
     EXPECT_EQ(catalog.randomItem(cleared), noItem);
+    // The other categories keep their names, and the cleared one takes new
+    // items.
+    catalog.addItem(makeItem(cleared, "Refiled"));
+    for (int code = 0; code < 18; ++code) {
+      Item item;
+      catalog.category(code).itemAt(0, item);
+      EXPECT_EQ(item, makeItem(code, code == cleared ? "Refiled" : "Item_" + std::to_string(code)))
+          << "cleared " << cleared << ", looked at " << code;
+    }
   }
 }
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -72,6 +74,16 @@ TEST(TokenReaderTest, EachOfTheSixWhitespaceBytesSeparates) {
     EXPECT_EQ(tokensOf("alpha" + s + "beta"), (Tokens{"alpha", "beta"})) << int{separator};
     EXPECT_EQ(tokensOf(s + s + "alpha" + s + s + s + "beta" + s), (Tokens{"alpha", "beta"}))
         << int{separator};
+    // Tokens are scanned eight bytes at a time: a separator ends a token at
+    // any place of such a group, whatever bytes come before it, including
+    // bytes just above and below the space.
+    for (const char filler : {'x', '!', '\x80', '\xFF', '\x1F', '\0'}) {
+      for (std::size_t length = 1; length <= 17; ++length) {
+        const std::string token(length, filler);
+        EXPECT_EQ(tokensOf(token + s + "end"), (Tokens{token, "end"}))
+            << int{separator} << " after " << length << " of " << int{filler};
+      }
+    }
   }
 }
 
@@ -127,6 +139,74 @@ TEST(TokenReaderTest, AVeryLongTokenIsReadWhole) {
     token += "Blade_of_" + std::to_string(i) + "_";
   }
   EXPECT_EQ(tokensOf("before\n" + token + "\nafter"), (Tokens{"before", token, "after"}));
+}
+
+// A stream of `head`, then `length` bytes of `fill`, then `tail`, made up
+// as it is read, so that a test can read a huge token without holding it.
+class GeneratedBuffer : public std::streambuf {
+ public:
+  GeneratedBuffer(std::string head, std::size_t length, char fill, std::string tail)
+      : head_(std::move(head)), tail_(std::move(tail)), left_(length), chunk_(1 << 16, fill) {}
+
+ protected:
+  int_type underflow() override {
+    if (!head_.empty()) {
+      current_ = std::exchange(head_, std::string());
+    } else if (left_ > 0) {
+      current_.assign(chunk_, 0, std::min(left_, chunk_.size()));
+      left_ -= current_.size();
+    } else if (!tail_.empty()) {
+      current_ = std::exchange(tail_, std::string());
+    } else {
+      return traits_type::eof();
+    }
+    setg(current_.data(), current_.data(), current_.data() + current_.size());
+    return traits_type::to_int_type(current_[0]);
+  }
+
+ private:
+  std::string head_;
+  std::string tail_;
+  std::size_t left_;
+  std::string chunk_;
+  std::string current_;
+};
+
+TEST(TokenReaderTest, ATokenLongerThan64MiBEndsTheReading) {
+  const std::size_t kMax = TokenReader::kMaxTokenBytes;
+  ASSERT_EQ(kMax, std::size_t{64} * 1024 * 1024);
+  const struct {
+    const char* what;
+    std::size_t length;
+    bool tooLong;
+  } cases[] = {
+      {"a token of exactly 64 MiB", kMax, false},
+      {"a token one byte longer", kMax + 1, true},
+      {"a token of 64 MiB and a block", kMax + (1 << 16), true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    GeneratedBuffer buffer("first\n", c.length, 'q', " after");
+    std::istream in(&buffer);
+    TokenReader reader(in);
+    std::string_view token;
+    ASSERT_TRUE(reader.next(token));
+    EXPECT_EQ(token, "first");
+    EXPECT_EQ(reader.next(token), !c.tooLong);
+    EXPECT_EQ(reader.tooLong(), c.tooLong);
+    if (c.tooLong) {
+      EXPECT_EQ(token, "");
+      EXPECT_EQ(reader.tooLongStart(60), std::string(60, 'q'));
+      // Nothing after it is read.
+      EXPECT_FALSE(reader.next(token));
+    } else {
+      EXPECT_EQ(token.size(), c.length);
+      EXPECT_EQ(token.find_first_not_of('q'), std::string_view::npos);
+      ASSERT_TRUE(reader.next(token));
+      EXPECT_EQ(token.substr(0, 10), "after");
+      EXPECT_FALSE(reader.next(token));
+    }
+  }
 }
 
 TEST(TokenReaderTest, AStreamThatTricklesReadsAlike) {

@@ -24,6 +24,13 @@
 namespace glimmerkist::roll {
 namespace {
 
+// `text` written `times` times over.
+std::string repeated(const std::string& text, int times) {
+  std::string result;
+  for (int i = 0; i < times; ++i) result += text;
+  return result;
+}
+
 class RollCommandTest : public ::testing::Test {
  protected:
   void SetUp() override { writeFile("data.txt", sampleCatalog()); }
@@ -148,6 +155,11 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
   writeFile("mismatch.txt", "<note> x </note>\nWand_of_Ash tccWands\nBlade_of_Dusk tccWeapon\n");
   writeFile("notag.txt", "<note> </note>\nA tccRings\nB tccRods\nDangling_Name\n");
   writeFile("unclosed.txt", "<note> never closed\nA tccRings\n");
+  // A name of 64 MiB and one byte: 70 letters, then zero bytes that take no
+  // disk.
+  const std::string head = "<note> </note>\nA tccRings\n";
+  writeFile("long.txt", head + std::string(70, 'N'));
+  std::filesystem::resize_file("long.txt", head.size() + (std::size_t{64} << 20) + 1);
   writeFile("tag.txt", "<note> </note>\nCrown " + std::string(1000000, 'x') + "\n");
   struct Case {
     const char* file;
@@ -164,6 +176,12 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
       {"unclosed.txt", "\"unclosed.txt\": the note opened by <note> is never closed by </note>"},
       {"tag.txt", "\"tag.txt\": record 1, \"Crown\" \"" + std::string(60, 'x') +
                       "\"...: the tag is none of the 18 category tags"},
+      {"long.txt",
+       "\"long.txt\": record 2, \"" + std::string(60, 'N') + "\"...: a token longer than 64 MiB"},
+      // A device without end is one endless token, read no further than
+      // 64 MiB.
+      {"/dev/zero",
+       "\"/dev/zero\": \"" + repeated("\\x00", 60) + "\"...: a token longer than 64 MiB"},
   };
   for (const Case& c : cases) {
     for (const char* command : {"catalog", "encounter", "item"}) {

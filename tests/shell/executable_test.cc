@@ -420,7 +420,10 @@ TEST_F(ExecutableTest, DataFilesThatAreNoCatalogEndInTheirReport) {
          while (token.size() < 100'000'000) token += "Sword_of_Endless_Dawn_\xC3\xA9\xFF";
          writeFile("data.txt", token);
        },
-       kLoading},  // the token is the header, so there are no records
+       // A token longer than 64 MiB is not read whole; its start is shown.
+       kLoading + "\n The data.txt file is corrupt. A token is too long\n\n  Data: " +
+           "Sword_of_Endless_Dawn_\xC3\xA9\xFFSword_of_Endless_Dawn_\xC3\xA9\xFFSword_of_E" +
+           "...\n\n "},
       {"10,000 tokens in a note never closed",
        [] {
          std::string note = "<note>\n";

@@ -60,6 +60,9 @@ std::string describeLoadProblem(const LoadResult& result, const std::string& pat
              ": the file ends before the record's tag";
     case LoadStatus::kNoteNotClosed:
       return file + ": the note opened by <note> is never closed by </note>";
+    case LoadStatus::kTokenTooLong:
+      return file + ": " + (result.badRecord > 0 ? record + ", " : "") +
+             quotedInput(result.tooLongStart) + "...: a token longer than 64 MiB";
   }
   return file + ": the catalog did not load";
 }
