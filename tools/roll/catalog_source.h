@@ -2,8 +2,7 @@
 // what went wrong with one.
 //
 // Without --catalog it takes data.txt in the current folder, else the
-// catalog installed beside the program (<exe dir>/../share/glimmerkist/data.txt),
-// else the one under the install prefix it was built for. The loader runs on a
+// catalog installed with the program (catalog/catalog_location.h). The loader runs on a
 // QuietTerminal: it neither clears the screen nor waits for a key, and its
 // own messages are not shown; the command reports the outcome in one line.
 #ifndef GLIMMERKIST_ROLL_CATALOG_SOURCE_H_
