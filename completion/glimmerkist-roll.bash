@@ -42,7 +42,7 @@ _glimmerkist_roll() {
   local options words_list=""
   case $command in
     "")
-      options="$common --version -q --quiet"
+      options="$common --version"
       words_list=$commands
       ;;
     encounter)
@@ -57,11 +57,11 @@ _glimmerkist_roll() {
         tccMusicalInstruments tccTheWeirdStuff tccArmorAndShields tccWeapons"
       ;;
     stats)
-      options="$common --runs --seed --format --rates -q --quiet"
+      options="$common --count --runs --seed --format --rates -q --quiet"
       [[ $cur == -* ]] || words_list=$(printf '%s ' {A..Z})
       ;;
     catalog)
-      options="$common --catalog -q --quiet"
+      options="$common --catalog --format -q --quiet"
       ;;
   esac
   if [[ $cur == -* ]]; then

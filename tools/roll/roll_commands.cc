@@ -1,16 +1,17 @@
 #include "roll/roll_commands.h"
 
-#include <cstdio>
+#include <array>
 #include <memory>
-#include <sstream>
 
+#include "base/quoted_input.h"
+#include "roll/catalog_counts.h"
 #include "roll/catalog_source.h"
-#include "roll/chart_stats.h"
-#include "roll/hoard_sheet.h"
 #include "roll/picked_items.h"
-#include "shell/encounter_mode.h"
-#include "shell/program.h"
+#include "roll/stats_formats.h"
+#include "treasure/chart_stats.h"
+#include "treasure/hoard_sheet.h"
 #include "treasure/treasure_generator.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist::roll {
 namespace {
@@ -21,23 +22,28 @@ std::string joined(const std::vector<std::string>& places) {
   return text;
 }
 
-// Loads the named catalog, or the default one, and says on `err` which file
-// it is. Null after reporting a catalog that is missing or does not load.
-std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, Terminal& quiet,
+// Loads the named catalog, or the default one, and unless `quiet` says on
+// `err` which file it is. A catalog named on the command line may be a pipe
+// or a device, as the person asked for it; one found by looking must be a
+// regular file. Null after reporting a catalog that is missing or does not
+// load.
+std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, bool quiet,
                                                  std::ostream& err) {
   std::string path = requested;
+  CatalogFiles kinds = CatalogFiles::kAnyButFolder;
   if (path.empty()) {
     const std::vector<std::string> candidates = defaultCatalogCandidates();
     path = findCatalog(candidates);
+    kinds = CatalogFiles::kRegularOnly;
     if (path.empty()) {
       err << kProgramName << ": no catalog found (looked for " << joined(candidates)
           << "); name one with --catalog FILE\n";
       return nullptr;
     }
   }
-  err << kProgramName << ": using the catalog " << path << "\n";
-  auto generator = std::make_unique<TreasureGenerator>(quiet, path);
-  const std::string problem = describeLoadProblem(generator->loadResult(), path);
+  if (!quiet) err << kProgramName << ": using the catalog " << quotedInput(path) << "\n";
+  auto generator = std::make_unique<TreasureGenerator>();
+  const std::string problem = describeLoadProblem(readCatalogFile(path, *generator, kinds), path);
   if (!problem.empty()) {
     err << kProgramName << ": " << problem << "\n";
     return nullptr;
@@ -45,18 +51,11 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, T
   return generator;
 }
 
-GemNames filledGemNames() {
-  GemNames gemNames;
-  CategoryLabels unused;
-  fillNameTables(gemNames, unused);
-  return gemNames;
-}
-
 }  // namespace
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err) {
-  QuietTerminal quiet;
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, quiet, err);
+  const std::unique_ptr<TreasureGenerator> generator =
+      loadGenerator(request.catalog, request.quiet, err);
   if (!generator) return kExitFailure;
   const GemNames gemNames = filledGemNames();
 
@@ -66,7 +65,7 @@ int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std:
     drawHoard(*generator, request.chart, seed);
     if (request.format == Format::kText) {
       writeHoardHeading(out, request.chart, seed, i, request.count);
-      writeEncounterReport(out, *generator, gemNames);
+      out << encounterReportText(*generator, gemNames);
     } else {
       sheets.push_back(takeSheet(*generator, seed, gemNames));
     }
@@ -77,8 +76,8 @@ int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std:
 }
 
 int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& err) {
-  QuietTerminal quiet;
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, quiet, err);
+  const std::unique_ptr<TreasureGenerator> generator =
+      loadGenerator(request.catalog, request.quiet, err);
   if (!generator) return kExitFailure;
   std::vector<PickedItem> items;
   items.reserve(static_cast<std::size_t>(request.count));
@@ -90,9 +89,7 @@ int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& 
 }
 
 int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& /*err*/) {
-  QuietTerminal quiet;
-  std::istringstream noCatalog;
-  TreasureGenerator generator(quiet, noCatalog);
+  TreasureGenerator generator;
   std::vector<ChartStats> stats;
   for (std::int32_t chart : request.charts) {
     stats.push_back(gatherChartStats(generator, chart, request.runs, request.seed, request.rates));
@@ -102,22 +99,13 @@ int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream
 }
 
 int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ostream& err) {
-  QuietTerminal quiet;
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, quiet, err);
+  const std::unique_ptr<TreasureGenerator> generator =
+      loadGenerator(request.catalog, request.quiet, err);
   if (!generator) return kExitFailure;
-  char line[80];
-  std::snprintf(line, sizeof line, " %-32s %7s\n", "Category", "Items");
-  out << line;
-  std::int64_t total = 0;
-  for (int code = 0; code < kCategoryCount; ++code) {
-    const std::int32_t count = generator->category(code).count();
-    total += count;
-    std::snprintf(line, sizeof line, " %3d  %-27s %7d\n", code,
-                  std::string(kCategoryTags[code]).c_str(), count);
-    out << line;
-  }
-  std::snprintf(line, sizeof line, " %-32s %7lld\n", "Total", static_cast<long long>(total));
-  out << line;
+  CategoryCounts counts{};
+  for (int code = 0; code < kCategoryCount; ++code)
+    counts[code] = generator->category(code).count();
+  writeCatalogCounts(out, request.format, counts);
   return kExitSuccess;
 }
 

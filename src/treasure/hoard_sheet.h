@@ -3,18 +3,18 @@
 // their names as shown. The generator holds one hoard at a time; a sheet keeps
 // it once the next one is drawn. Its worth and the party's shares of its coins
 // are counted exactly, in units (coin_rates.h).
-#ifndef GLIMMERKIST_ROLL_HOARD_SHEET_H_
-#define GLIMMERKIST_ROLL_HOARD_SHEET_H_
+#ifndef GLIMMERKIST_TREASURE_HOARD_SHEET_H_
+#define GLIMMERKIST_TREASURE_HOARD_SHEET_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "roll/coin_rates.h"
+#include "treasure/coin_rates.h"
 #include "treasure/gem_names.h"
 #include "treasure/treasure_generator.h"
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 
 struct GemLine {
   std::string name;      // empty for a gem of no kind, which no report shows
@@ -34,8 +34,19 @@ struct HoardSheet {
   std::vector<ItemLine> magicItems;
 };
 
-/// The seed of hoard `index` (from 0) of a run whose first seed is `first`:
-/// first + index, modulo 2^32.
+/// What goes with every hoard besides its contents.
+struct HoardSheetOptions {
+  CoinRates rates;
+  /// Characters to split the coins among; 0 for no split.
+  std::int32_t splitAmong = 0;
+};
+
+/// The seed of hoard or item `index` (from 0) of a run whose first seed is
+/// `first`. The first keeps `first`, so a run seeded with S starts with what
+/// the interactive program draws first after srand(S). Every later one is
+/// the murmur3 finaliser of first + index * 0x9E3779B9 (modulo 2^32): the
+/// generator's first draws climb almost in step with the seed, so
+/// neighbouring seeds would give hoards that follow a visible pattern.
 std::uint32_t hoardSeed(std::uint32_t first, std::int64_t index);
 
 /// Empties the generator's hoard and fills it by `chart` after srand(seed):
@@ -76,6 +87,6 @@ struct PartySplit {
 /// REQUIRES: characters >= 1.
 PartySplit splitCoins(const Coins& coins, std::int32_t characters);
 
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist
 
-#endif  // GLIMMERKIST_ROLL_HOARD_SHEET_H_
+#endif  // GLIMMERKIST_TREASURE_HOARD_SHEET_H_

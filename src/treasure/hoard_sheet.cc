@@ -1,13 +1,21 @@
-#include "roll/hoard_sheet.h"
+#include "treasure/hoard_sheet.h"
 
 #include <utility>
 
 #include "base/random.h"
+#include "treasure/treasure_report.h"
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 
 std::uint32_t hoardSeed(std::uint32_t first, std::int64_t index) {
-  return first + static_cast<std::uint32_t>(index);
+  if (index == 0) return first;
+  std::uint32_t h = first + static_cast<std::uint32_t>(index) * 0x9E3779B9u;
+  h ^= h >> 16;
+  h *= 0x85EBCA6Bu;
+  h ^= h >> 13;
+  h *= 0xC2B2AE35u;
+  h ^= h >> 16;
+  return h;
 }
 
 void drawHoard(TreasureGenerator& generator, std::int32_t chart, std::uint32_t seed) {
@@ -44,9 +52,7 @@ HoardSheet takeSheet(const TreasureGenerator& generator, std::uint32_t seed,
     sheet.gems.push_back({isGemKind(gem.kind()) ? gemNames[gem.kind()] : "", gem.printedValue()});
   }
   for (const Item& item : generator.magicItems()) {
-    std::string name = item.getName();
-    replaceUnderscores(name);
-    sheet.magicItems.push_back({std::move(name), item.getCategory()});
+    sheet.magicItems.push_back({shownName(item), item.getCategory()});
   }
   return sheet;
 }
@@ -71,4 +77,4 @@ PartySplit splitCoins(const Coins& coins, std::int32_t characters) {
   return split;
 }
 
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist
