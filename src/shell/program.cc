@@ -43,10 +43,10 @@ void fillNameTables(GemNames& gemNames, CategoryLabels& categoryLabels) {
   }
 }
 
-int runProgram(Terminal& terminal) {
+int runProgram(Terminal& terminal, const std::string& catalogPath) {
   GemNames gemNames;
   CategoryLabels categoryLabels;
-  TreasureGenerator generator(terminal);
+  TreasureGenerator generator(terminal, catalogPath);
   fillNameTables(gemNames, categoryLabels);
 
   terminal.clearScreen();

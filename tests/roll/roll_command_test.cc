@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "catalog/catalog_location.h"
 #include "roll/catalog_source.h"
 #include "roll_run.h"
 #include "support/reference_random.h"
@@ -239,9 +240,10 @@ TEST_F(RollCommandTest, ANamedCatalogMayBeAPipe) {
 
 TEST_F(RollCommandTest, DefaultCatalogIsDataTxtHereThenTheInstalledOne) {
   const std::vector<std::string> candidates = defaultCatalogCandidates();
-  ASSERT_GE(candidates.size(), 2u);
+  ASSERT_GE(candidates.size(), 1u);
   EXPECT_EQ(candidates[0], "data.txt");
-  EXPECT_NE(candidates[1].find("share/glimmerkist/data.txt"), std::string::npos);
+  // From its build folder the command has no installed catalog.
+  EXPECT_EQ(candidates.size(), installedCatalog().empty() ? 1u : 2u);
 
   std::filesystem::create_directories("prefix/share/glimmerkist");
   writeFile("prefix/share/glimmerkist/data.txt", "x Staff tccStaves\n");
@@ -264,7 +266,7 @@ TEST_F(RollCommandTest, WithoutAnyCatalogTheCommandSaysWhereItLooked) {
   const RollRun run = roll({"item", "--seed", "1"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err.rfind("glimmerkist-roll: no catalog found (looked for data.txt, ", 0), 0u)
+  EXPECT_EQ(run.err.rfind("glimmerkist-roll: no catalog found (looked for data.txt", 0), 0u)
       << run.err;
   EXPECT_NE(run.err.find("); name one with --catalog FILE\n"), std::string::npos);
 }

@@ -4,35 +4,19 @@
 #include <system_error>
 
 #include "base/quoted_input.h"
+#include "catalog/catalog_location.h"
 
 namespace glimmerkist::roll {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The installed catalog relative to the folder of the executable.
-std::string besideExecutable() {
-#ifdef __linux__
-  std::error_code error;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-  if (error) return "";
-  return (exe.parent_path() / ".." / "share" / "glimmerkist" / kCatalogFileName)
-      .lexically_normal()
-      .string();
-#else
-  return "";
-#endif
-}
-
 }  // namespace
 
 std::vector<std::string> defaultCatalogCandidates() {
   std::vector<std::string> candidates = {kCatalogFileName};
-  const std::string beside = besideExecutable();
-  if (!beside.empty()) candidates.push_back(beside);
-#ifdef GLIMMERKIST_INSTALLED_CATALOG
-  if (beside != GLIMMERKIST_INSTALLED_CATALOG) candidates.push_back(GLIMMERKIST_INSTALLED_CATALOG);
-#endif
+  const std::string installed = installedCatalog();
+  if (!installed.empty()) candidates.push_back(installed);
   return candidates;
 }
 

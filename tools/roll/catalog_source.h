@@ -2,10 +2,9 @@
 // what went wrong with one.
 //
 // Without --catalog it takes data.txt in the current folder, else the
-// catalog installed beside the program (<exe dir>/../share/glimmerkist/data.txt),
-// else the one under the install prefix it was built for. The command reads
-// the catalog without the interactive program's messages and reports the
-// outcome in one line of its own.
+// catalog installed with the program (catalog/catalog_location.h). The
+// command reads the catalog without the interactive program's messages and
+// reports the outcome in one line of its own.
 #ifndef GLIMMERKIST_ROLL_CATALOG_SOURCE_H_
 #define GLIMMERKIST_ROLL_CATALOG_SOURCE_H_
 
