@@ -4,6 +4,8 @@
 // object, further parts are texts to show or save, as raw bytes.
 //
 // Only plain numbers cross the boundary; every text goes through memory.
+// Built natively too, where the functions are plain C functions, so that the
+// checks of the C++ code see this file as well.
 #include <cstdint>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -25,14 +27,15 @@ struct Reply {
   std::vector<std::string> parts;
 };
 
+// One session and one reply for the life of the page.
 PageSession& session() {
-  static PageSession* const instance = new PageSession();  // lives as long as the page
-  return *instance;
+  static PageSession instance;
+  return instance;
 }
 
 Reply& reply() {
-  static Reply* const instance = new Reply();
-  return *instance;
+  static Reply instance;
+  return instance;
 }
 
 struct InputBuffer {
@@ -62,39 +65,45 @@ Json problemJson(const std::string& problem) { return Json{{"problem", problem}}
 }  // namespace
 }  // namespace glimmerkist::web
 
-using glimmerkist::web::Json;
 using glimmerkist::web::input;
 using glimmerkist::web::inputText;
+using glimmerkist::web::Json;
 using glimmerkist::web::problemJson;
 using glimmerkist::web::reply;
 using glimmerkist::web::session;
 using glimmerkist::web::setReply;
 
+#ifdef __wasm__
+#define GLIMMERKIST_EXPORT(name) __attribute__((export_name(name)))
+#else
+#define GLIMMERKIST_EXPORT(name)
+#endif
+
 extern "C" {
 
 /// A buffer of `size` bytes for the next call's text, or null when memory is
 /// short. It stays valid until the next call of gk_input.
-__attribute__((export_name("gk_input"))) char* gk_input(std::size_t size) {
+GLIMMERKIST_EXPORT("gk_input") char* gk_input(std::size_t size) {
   std::free(input().data);
   input().data = static_cast<char*>(std::malloc(size == 0 ? 1 : size));
   input().size = input().data == nullptr ? 0 : size;
   return input().data;
 }
 
-__attribute__((export_name("gk_reply_count"))) int gk_reply_count() {
+GLIMMERKIST_EXPORT("gk_reply_count") int gk_reply_count() {
   return static_cast<int>(reply().parts.size());
 }
 
-__attribute__((export_name("gk_reply_data"))) const char* gk_reply_data(int part) {
+GLIMMERKIST_EXPORT("gk_reply_data") const char* gk_reply_data(int part) {
   return reply().parts.at(static_cast<std::size_t>(part)).data();
 }
 
-__attribute__((export_name("gk_reply_size"))) std::size_t gk_reply_size(int part) {
+GLIMMERKIST_EXPORT("gk_reply_size") std::size_t gk_reply_size(int part) {
   return reply().parts.at(static_cast<std::size_t>(part)).size();
 }
 
 /// The categories the page offers: {"labels": [...], "tags": [...]}, by code.
-__attribute__((export_name("gk_categories"))) void gk_categories() {
+GLIMMERKIST_EXPORT("gk_categories") void gk_categories() {
   Json labels = Json::array();
   Json tags = Json::array();
   for (int code = 0; code < glimmerkist::kCategoryCount; ++code) {
@@ -106,7 +115,7 @@ __attribute__((export_name("gk_categories"))) void gk_categories() {
 
 /// Loads the catalog in the first `size` input bytes. Reply: {"status",
 /// "filed", "screen", "counts"}.
-__attribute__((export_name("gk_load_catalog"))) void gk_load_catalog(std::size_t size) {
+GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size) {
   const glimmerkist::web::CatalogOutcome outcome = session().loadCatalog(inputText(size));
   Json counts = Json::array();
   for (std::int32_t count : outcome.counts) counts.push_back(count);
@@ -119,8 +128,7 @@ __attribute__((export_name("gk_load_catalog"))) void gk_load_catalog(std::size_t
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
 /// {"problem"} or {"address", "seed", "split"}, then the JSON document and
 /// the result file.
-__attribute__((export_name("gk_draw_hoard"))) void gk_draw_hoard(std::size_t size,
-                                                                  std::uint32_t freshSeed) {
+GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
   glimmerkist::web::HoardAddress address;
   if (!glimmerkist::web::readHoardAddress(inputText(size), address)) {
     setReply(problemJson(glimmerkist::web::kAddressMessage));
@@ -136,14 +144,13 @@ __attribute__((export_name("gk_draw_hoard"))) void gk_draw_hoard(std::size_t siz
 }
 
 /// Picks an item; a category outside 0 to 17 picks from any. Reply: {"line"}.
-__attribute__((export_name("gk_pick_item"))) void gk_pick_item(int category, std::uint32_t seed) {
+GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(int category, std::uint32_t seed) {
   setReply(Json{{"line", session().pickItem(category, seed)}});
 }
 
 /// Checks a statistics form in the first `size` input bytes, "charts=AZ&
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
-__attribute__((export_name("gk_plan_stats"))) void gk_plan_stats(std::size_t size,
-                                                                  std::uint32_t freshSeed) {
+GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   glimmerkist::web::Query query;
   std::vector<std::int32_t> charts;
   std::int64_t runs = 0;
@@ -163,8 +170,8 @@ __attribute__((export_name("gk_plan_stats"))) void gk_plan_stats(std::size_t siz
 
 /// One chart's row of the statistics table; `runs` as planned. Reply:
 /// {"chart", "cells": [...]} in the table's column order.
-__attribute__((export_name("gk_chart_stats"))) void gk_chart_stats(int chart, double runs,
-                                                                    std::uint32_t seed) {
+GLIMMERKIST_EXPORT("gk_chart_stats")
+void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
   if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
       runs > static_cast<double>(glimmerkist::web::kMaxRuns)) {
     setReply(problemJson(glimmerkist::web::kRunsMessage));

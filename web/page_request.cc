@@ -49,10 +49,13 @@ bool isOneOf(std::string_view key, std::string_view keys) {
 
 bool readQuery(std::string_view text, std::string_view keys, Query& query) {
   Query read;
-  while (!text.empty()) {
+  // Every "&" stands between two pairs; an empty text holds none.
+  bool more = !text.empty();
+  while (more) {
     const std::size_t amp = text.find('&');
     const std::string_view pair = text.substr(0, amp);
-    text = amp == std::string_view::npos ? std::string_view() : text.substr(amp + 1);
+    more = amp != std::string_view::npos;
+    text = more ? text.substr(amp + 1) : std::string_view();
     const std::size_t equals = pair.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view key = pair.substr(0, equals);

@@ -69,7 +69,8 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
     outcome.problem = terminal_.screen();
     return outcome;
   }
-  outcome.address = hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
+  outcome.address =
+      hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
 
   roll::HoardSheetOptions options;
   options.splitAmong = outcome.split;
