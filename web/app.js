@@ -201,6 +201,10 @@ function statisticsWorker() {
     return text.replace(/[\\|*_~`<>&[\]#]/g, (c) => `\\${c}`);
   }
 
+  function rateText(rates) {
+    return METALS.map(([code]) => `1 ${code} = ${rates[code]} gp`).join(', ');
+  }
+
   function hoardMarkdown(sheet, rates) {
     const lines = [
       `### Chart ${sheet.chart}, seed ${sheet.seed}`,
@@ -208,17 +212,14 @@ function statisticsWorker() {
       '| Treasure | Count | Value (gp) |',
       '| --- | ---: | ---: |',
     ];
-    for (const [code, name] of METALS) {
-      const value = sheet.coins[code] * rates[code];
-      lines.push(`| ${name} pieces | ${sheet.coins[code]} | ${+value.toFixed(4)} |`);
-    }
+    for (const [code, name] of METALS) lines.push(`| ${name} pieces | ${sheet.coins[code]} |  |`);
     for (const gem of sheet.gems) {
       lines.push(`| Gem: ${markdownCell(gem.name ?? '')} | 1 | ${gem.value_gp} |`);
     }
     for (const item of sheet.magic_items) {
       lines.push(`| Magic item: ${item.name === null ? '(none: empty category)' : markdownCell(item.name)} | 1 |  |`);
     }
-    lines.push(`| **Total** |  | **${sheet.total_gp}** |`);
+    lines.push(`| **Total** |  | **${sheet.total_gp}** |`, '', `_Coins at ${rateText(rates)}; gems as shown._`);
     if (sheet.split) {
       const split = sheet.split;
       lines.push('', `Coins split among ${split.characters}: each gets ${split.each_gp} gp, ` +
@@ -252,7 +253,7 @@ function statisticsWorker() {
       'None',
     );
     $('total').textContent = String(sheet.total_gp);
-    $('rates').textContent = `(coins at ${METALS.map(([code]) => `1 ${code} = ${hoard.rates[code]} gp`).join(', ')}; gems as shown)`;
+    $('rates').textContent = `(coins at ${rateText(hoard.rates)}; gems as shown)`;
 
     const split = sheet.split;
     $('split-part').hidden = !split;

@@ -173,10 +173,18 @@ await check('the page and its module weigh at most 400 KB, the catalog aside', a
 });
 
 await check('opens from disk and shows the first hoard of an address', async () => {
+  // A measurement for the record, not a limit: each load in a fresh page.
+  const times = [];
+  for (let i = 0; i < 5; i++) {
+    const fresh = await newPage();
+    await open(fresh, '#chart=H&seed=42&split=4');
+    times.push(await fresh.evaluate(() => performance.getEntriesByName('first-hoard')[0].startTime));
+    await fresh.context().close();
+  }
+  times.sort((a, b) => a - b);
+  console.log(`     navigation to first hoard: median ${times[2].toFixed(0)} ms of 5 ` +
+    `(${times.map((t) => t.toFixed(0)).join(', ')})`);
   await open(page, '#chart=H&seed=42&split=4');
-  await page.waitForFunction(() => performance.getEntriesByName('first-hoard').length > 0);
-  const firstHoard = await page.evaluate(() => performance.getEntriesByName('first-hoard')[0].startTime);
-  console.log(`     navigation to first hoard: ${firstHoard.toFixed(0)} ms`);
   expectEqual(await shownHoard(page), expectedHoard(rollHoard('H', 42, 4)), 'hoard of #chart=H&seed=42&split=4');
   await axe(page, 'a hoard with a split');
   await expectNoProblems();
