@@ -141,8 +141,28 @@ function statisticsWorker() {
       .join('\n');
 
   const moduleBytes = fromBase64(GLIMMERKIST_CORE);
-  let core = null;
+  let generator = null;
   let hoard = null;
+  const STOPPED = 'The generator stopped (out of memory?) and has been started again with your catalog.';
+
+  // Every call goes through here. A module that trapped cannot be trusted
+  // with another call: a fresh one replaces it, and the caller gets a
+  // problem to show instead of an exception.
+  const core = new Proxy({}, {
+    get: (target, method) => (...args) => {
+      try {
+        return generator[method](...args);
+      } catch (error) {
+        console.warn(`the generator stopped: ${error}`);
+        generator = null;
+        startCore(moduleBytes).then((fresh) => {
+          generator = fresh;
+          loadStoredCatalog();
+        });
+        return { problem: STOPPED };
+      }
+    },
+  });
 
   function announce(text) {
     const region = $('announce');
@@ -387,7 +407,8 @@ function statisticsWorker() {
     $('item-form').addEventListener('submit', (event) => {
       event.preventDefault();
       const seed = freshSeed();
-      const { line } = core.pickItem(Number(select.value), seed);
+      const picked = core.pickItem(Number(select.value), seed);
+      const line = picked.problem ?? picked.line;
       $('picked').textContent = line;
       announce(line);
     });
@@ -402,7 +423,7 @@ function statisticsWorker() {
       return false;
     }
     const outcome = core.loadCatalog(raw);
-    if (outcome === null) {
+    if (outcome === null || outcome.problem !== undefined) {
       showMessage('catalog-message', `There is not enough memory to read ${name}.`);
       return false;
     }
@@ -540,23 +561,28 @@ function statisticsWorker() {
       worker.onerror = (event) => {
         event.preventDefault();
         worker.terminate();
-        if (rows === 0) countOnPage(plan, onRow, onDone);
+        if (rows === 0) countOnPage(plan, onRow, onDone, onError);
         else onError(event.message);
       };
       worker.postMessage({ bytes: moduleBytes, plan });
       return;
     }
-    countOnPage(plan, onRow, onDone);
+    countOnPage(plan, onRow, onDone, onError);
   }
 
-  function countOnPage(plan, onRow, onDone) {
+  function countOnPage(plan, onRow, onDone, onError) {
     let next = 0;
     const step = () => {
       if (next >= plan.charts.length) {
         onDone('page');
         return;
       }
-      onRow(core.chartStats(plan.charts[next], plan.runs, plan.seed));
+      const row = core.chartStats(plan.charts[next], plan.runs, plan.seed);
+      if (row.problem !== undefined) {
+        onError(row.problem);
+        return;
+      }
+      onRow(row);
       next += 1;
       setTimeout(step, 0);
     };
@@ -621,7 +647,7 @@ function statisticsWorker() {
 
   async function start() {
     try {
-      core = await startCore(moduleBytes);
+      generator = await startCore(moduleBytes);
     } catch (error) {
       $('hoard-empty').textContent = `The generator could not start in this browser: ${error}`;
       return;

@@ -299,6 +299,19 @@ await check('a corrupt catalog shows the loader\'s message and keeps the items b
   await page.click('#pick');
   expectEqual(await page.textContent('#picked'), 'A(n) ', 'the items after the bad record are not read');
   await axe(page, 'a corrupt catalog');
+  // Too large to read: a message, and the catalog in use stays.
+  const huge = path.join(work, 'huge.txt');
+  fs.writeFileSync(huge, Buffer.alloc(33 * 1024 * 1024, 0x41));
+  await page.setInputFiles('#catalog-file', huge);
+  await page.waitForFunction(() => document.getElementById('catalog-message').textContent.includes('32 MB'));
+  expectEqual(await page.textContent('#catalog-status'), 'Your catalog (corrupt.txt): 1 item.', 'status after a huge file');
+  // Bytes of every kind are names like any other.
+  const odd = writeCatalog('odd.txt', Buffer.from([0x3c, 0x6e, 0x3e, 0x20, 0xff, 0xfe, 0x00, 0x5f, 0x20,
+    ...Buffer.from('tccRings\n')]));
+  await page.setInputFiles('#catalog-file', odd);
+  await page.waitForFunction(() => document.getElementById('catalog-status').textContent.includes('odd.txt'));
+  await roll1(page, 'S', { seed: 11 });
+  expectEqual(await shownHoard(page), expectedHoard(rollHoard('S', 11, '', odd)), 'hoard from odd bytes');
   await page.click('#catalog-reset');
   await expectNoProblems();
 });
