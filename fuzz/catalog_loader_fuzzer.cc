@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream file(std::string(reinterpret_cast<const char*>(data), size));
   ItemCatalog catalog;
   FuzzTerminal terminal;
-  const LoadResult result = readCatalog(file, catalog, terminal);
+  const LoadResult result = readCatalog(file, catalog);
+  reportLoad(terminal, result);
 
   std::int64_t filed = 0;
   for (int code = 0; code < kCategoryCount; ++code) {

@@ -16,15 +16,9 @@ void reportCorrupt(Terminal& terminal, const char* reason) {
   terminal.out() << "\n The data.txt file is corrupt. " << reason << "\n\n ";
 }
 
-void reportBadRecord(Terminal& terminal, const LoadResult& result) {
-  reportCorrupt(terminal, "A data type did not match");
-  terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
-  terminal.pauseScreen();
-}
-
 }  // namespace
 
-LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::string& path) {
+LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog) {
   std::error_code error;
   std::ifstream file;
   // Only a regular file, or a link to one, is a catalog. A folder reads as
@@ -34,18 +28,15 @@ LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::stri
   // A file that opens but cannot be read is no more use than a missing one.
   if (file.is_open()) file.peek();
   if (!file.is_open() || file.bad()) {
-    terminal.out() << "\n data.txt file failed to open\n";
     LoadResult result;
     result.status = LoadStatus::kOpenFailed;
     return result;
   }
-  return readCatalog(file, catalog, terminal);
+  return readCatalog(file, catalog);
 }
 
-LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& terminal) {
+LoadResult readCatalog(std::istream& in, ItemCatalog& catalog) {
   LoadResult result;
-  terminal.out() << "\n Loading Data...\n";
-
   TokenReader reader(in);
   reader.skipByteOrderMark();
 
@@ -60,8 +51,6 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
     }
     if (!closed) {
       result.status = LoadStatus::kNoteNotClosed;
-      reportCorrupt(terminal, "The note is never closed");
-      terminal.pauseScreen();
       return result;
     }
   }
@@ -76,7 +65,6 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
       result.badRecord = result.filed + 1;
       result.badName = std::move(name);
       result.badTag = std::move(tag);
-      reportBadRecord(terminal, result);
       break;
     }
     Item item;
@@ -86,6 +74,34 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& termina
     ++result.filed;
   }
   catalog.shrinkToFit();
+  return result;
+}
+
+void reportLoad(Terminal& terminal, const LoadResult& result) {
+  if (result.status == LoadStatus::kOpenFailed) {
+    terminal.out() << "\n data.txt file failed to open\n";
+    return;
+  }
+  terminal.out() << "\n Loading Data...\n";
+  switch (result.status) {
+    case LoadStatus::kLoaded:
+    case LoadStatus::kOpenFailed:
+      return;
+    case LoadStatus::kNoteNotClosed:
+      reportCorrupt(terminal, "The note is never closed");
+      break;
+    case LoadStatus::kTagMismatch:
+    case LoadStatus::kMissingTag:
+      reportCorrupt(terminal, "A data type did not match");
+      terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
+      break;
+  }
+  terminal.pauseScreen();
+}
+
+LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal, const std::string& path) {
+  LoadResult result = readCatalogFile(path, catalog);
+  reportLoad(terminal, result);
   return result;
 }
 

@@ -3,8 +3,12 @@
 // The file is a header token (a note between "<note>" and "</note>" tokens,
 // or any single token, which is ignored) followed by records of two tokens:
 // an item name with underscores for spaces, then one of the 18 category tags.
-// Problems are reported on the terminal with the program's fixed messages;
-// loading never fails the program, which goes on with what was filed.
+//
+// Loading is two steps. Reading files the records and returns what it found
+// as a LoadResult, printing nothing, so that any front end can word a
+// problem its own way. Reporting shows the interactive program's fixed
+// messages for a result on the terminal. Loading never fails the program,
+// which goes on with what was filed.
 #ifndef GLIMMERKIST_CATALOG_CATALOG_LOADER_H_
 #define GLIMMERKIST_CATALOG_CATALOG_LOADER_H_
 
@@ -39,12 +43,21 @@ struct LoadResult {
   std::string badTag;
 };
 
-/// Opens `path` and loads it into `catalog`, reporting on `terminal`.
+/// Opens the regular file `path` and reads it into `catalog`. Prints nothing.
+LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog);
+
+/// Reads an already opened stream into `catalog`, as readCatalogFile does
+/// after the open. Prints nothing; never gives kOpenFailed.
+LoadResult readCatalog(std::istream& in, ItemCatalog& catalog);
+
+/// Shows the interactive program's messages for `result`: the failed open,
+/// or the loading line followed, for a corrupt file, by the corrupt-file
+/// report and a pause.
+void reportLoad(Terminal& terminal, const LoadResult& result);
+
+/// Reads `path` into `catalog` and reports the outcome on `terminal`.
 LoadResult loadCatalog(ItemCatalog& catalog, Terminal& terminal,
                        const std::string& path = kCatalogFileName);
-
-/// Loads an already opened stream, as loadCatalog does after the open.
-LoadResult readCatalog(std::istream& in, ItemCatalog& catalog, Terminal& terminal);
 
 }  // namespace glimmerkist
 

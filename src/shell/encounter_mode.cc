@@ -3,6 +3,7 @@
 #include <string>
 
 #include "treasure/encounter_result.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist {
 
@@ -21,41 +22,10 @@ void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNam
   terminal.pauseScreen();
 }
 
-void writeEncounterReport(std::ostream& out, const TreasureGenerator& generator,
-                          const GemNames& gemNames) {
-  writeTreasureOpening(out, generator);
-
-  // On screen every gem has a line of its own.
-  if (generator.gems().count() == 0) {
-    out << " None\n\n";
-  } else {
-    for (const Gem& gem : generator.gems()) {
-      if (isGemKind(gem.kind())) {
-        out << " " << gemNames[gem.kind()] << " " << gem.printedValue() << " gp";
-      }
-      out << "\n";
-    }
-    out << "\n";
-  }
-
-  out << " Magic Items -\n";
-  if (generator.magicItems().count() == 0) {
-    out << " None\n\n";
-  } else {
-    std::string text;
-    for (const Item& item : generator.magicItems()) {
-      text = item.getName();
-      replaceUnderscores(text);
-      out << " " << text << "\n";
-    }
-    out << "\n";
-  }
-}
-
 void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
                          const GemNames& gemNames, bool saved) {
   std::ostream& out = terminal.out();
-  writeEncounterReport(out, generator, gemNames);
+  out << encounterReportText(generator, gemNames);
   if (!saved) out << " The treasure could not be saved to " << kEncounterResultFileName << "\n";
   out << "\n\n ";
 }

@@ -3,8 +3,6 @@
 #ifndef GLIMMERKIST_SHELL_ENCOUNTER_MODE_H_
 #define GLIMMERKIST_SHELL_ENCOUNTER_MODE_H_
 
-#include <ostream>
-
 #include "base/terminal.h"
 #include "treasure/gem_names.h"
 #include "treasure/treasure_generator.h"
@@ -14,11 +12,6 @@ namespace glimmerkist {
 /// Asks for a chart letter, fills the hoard by it, saves it to
 /// EncounterTreasureResult.txt and shows the report until a key is pressed.
 void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNames& gemNames);
-
-/// Writes the report's lines from the title to the end of the magic items:
-/// the report without its closing, for any stream.
-void writeEncounterReport(std::ostream& out, const TreasureGenerator& generator,
-                          const GemNames& gemNames);
 
 /// Writes the on-screen report of the hoard. `saved` tells whether the
 /// result file was written; when it was not, the report says so.

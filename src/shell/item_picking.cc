@@ -2,13 +2,12 @@
 
 #include "catalog/item_category.h"
 #include "shell/read_number.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist {
 
 void showPickedItem(Terminal& terminal, const Item& item) {
-  std::string text = item.getName();
-  replaceUnderscores(text);
-  terminal.out() << "\n\n A(n) " << text << "\n\n ";
+  terminal.out() << "\n\n " << pickedItemLine(item) << "\n\n ";
 }
 
 std::int32_t pickFromCategory(Terminal& terminal, const ItemCatalog& catalog,

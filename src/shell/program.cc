@@ -37,7 +37,7 @@ void showMainMenu(Terminal& terminal) {
 }  // namespace
 
 void fillNameTables(GemNames& gemNames, CategoryLabels& categoryLabels) {
-  for (int kind = 0; kind < kGemKindCount; ++kind) gemNames[kind] = kGemNames[kind];
+  gemNames = filledGemNames();
   for (int code = 0; code < kCategoryLabelCount; ++code) {
     categoryLabels[code] = kCategoryLabels[code];
   }

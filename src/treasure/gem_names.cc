@@ -62,4 +62,10 @@ const std::array<std::string_view, kGemKindCount> kGemNames = {
     "Star Sapphire",
 };
 
+GemNames filledGemNames() {
+  GemNames names;
+  for (int kind = 0; kind < kGemKindCount; ++kind) names[kind] = kGemNames[kind];
+  return names;
+}
+
 }  // namespace glimmerkist

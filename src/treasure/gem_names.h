@@ -16,6 +16,9 @@ using GemNames = std::array<std::string, kGemKindCount>;
 /// The stored names, indexed by gem kind (misspellings are the program's own).
 extern const std::array<std::string_view, kGemKindCount> kGemNames;
 
+/// The table filled from the stored names.
+GemNames filledGemNames();
+
 /// True for kinds that name a gem, 0 to 50.
 inline bool isGemKind(int kind) { return kind >= 0 && kind < kGemKindCount; }
 

@@ -19,15 +19,16 @@ int rollCategory(bool allowWeapons) {
 }  // namespace
 
 TreasureGenerator::TreasureGenerator(Terminal& terminal, const std::string& catalogPath)
-    : terminal_(terminal) {
+    : terminal_(&terminal) {
   resetHoard();
-  loadResult_ = loadCatalog(*this, terminal_, catalogPath);
+  loadResult_ = loadCatalog(*this, terminal, catalogPath);
 }
 
 TreasureGenerator::TreasureGenerator(Terminal& terminal, std::istream& catalog)
-    : terminal_(terminal) {
+    : terminal_(&terminal) {
   resetHoard();
-  loadResult_ = readCatalog(catalog, *this, terminal_);
+  loadResult_ = readCatalog(catalog, *this);
+  reportLoad(terminal, loadResult_);
 }
 
 void TreasureGenerator::resetHoard() {
@@ -130,10 +131,11 @@ void TreasureGenerator::drawItems(const ItemDraw& draw) {
 
 void TreasureGenerator::reportInvalidChart() {
   resetHoard();
-  terminal_.clearScreen();
-  terminal_.out() << "\n There was an error with the Treasure Chart variable.\n"
-                  << " Please verify that the value is a vlue of A to Z.\n ";
-  terminal_.pauseScreen();
+  if (terminal_ == nullptr) return;
+  terminal_->clearScreen();
+  terminal_->out() << "\n There was an error with the Treasure Chart variable.\n"
+                   << " Please verify that the value is a vlue of A to Z.\n ";
+  terminal_->pauseScreen();
 }
 
 }  // namespace glimmerkist

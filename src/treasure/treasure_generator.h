@@ -30,12 +30,16 @@ class TreasureGenerator : public ItemCatalog {
   /// The same, with the catalog read from a stream that is already open; an
   /// empty stream gives an empty catalog.
   TreasureGenerator(Terminal& terminal, std::istream& catalog);
+  /// An empty catalog and an empty hoard, with no terminal: the caller fills
+  /// the catalog (readCatalogFile) and reports as it sees fit, and an invalid
+  /// chart empties the hoard without a report.
+  TreasureGenerator() { resetHoard(); }
   ~TreasureGenerator() { resetHoard(); }
 
   TreasureGenerator(const TreasureGenerator&) = delete;
   TreasureGenerator& operator=(const TreasureGenerator&) = delete;
 
-  /// How loading the catalog went.
+  /// How loading the catalog went; kLoaded for a generator built without.
   const LoadResult& loadResult() const { return loadResult_; }
 
   /// Empties the hoard: chart -1, all counts 0, no gems, no magic items.
@@ -71,7 +75,7 @@ class TreasureGenerator : public ItemCatalog {
   void drawItems(const ItemDraw& draw);
   void reportInvalidChart();
 
-  Terminal& terminal_;
+  Terminal* terminal_ = nullptr;  // null: nothing is reported
   GemList gems_;
   ItemList magicItems_;
   std::int32_t treasureChart_ = -1;

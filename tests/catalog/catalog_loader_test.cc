@@ -44,8 +44,25 @@ class CatalogLoaderTest : public ::testing::Test {
   }
 
   // Loads whatever the folder holds under the name data.txt.
+  // Every load also checks the two steps apart: reading alone files the same
+  // and finds the same, and reporting that finding shows the same screen.
   std::string loadAsItIs() {
+    const std::size_t shownBefore = terminal_.transcript().size();
     result_ = loadCatalog(catalog_, terminal_);
+
+    ItemCatalog alone;
+    const LoadResult read = readCatalogFile(kCatalogFileName, alone);
+    EXPECT_EQ(read.status, result_.status);
+    EXPECT_EQ(read.filed, result_.filed);
+    EXPECT_EQ(read.badRecord, result_.badRecord);
+    EXPECT_EQ(read.badName, result_.badName);
+    EXPECT_EQ(read.badTag, result_.badTag);
+    for (int code = 0; code < kCategoryCount; ++code) {
+      EXPECT_EQ(alone.category(code).count(), catalog_.category(code).count());
+    }
+    FakeTerminal reported;
+    reportLoad(reported, read);
+    EXPECT_EQ(reported.transcript(), terminal_.transcript().substr(shownBefore));
     return terminal_.transcript();
   }
 

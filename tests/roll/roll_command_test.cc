@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -244,6 +246,37 @@ TEST_F(RollCommandTest, MarkdownTablesCarryTheTotalAndTheSplit) {
                          std::to_string(gold % 3) + " |"),
             std::string::npos);
   EXPECT_NE(run.out.find("1 gp = 2 gp"), std::string::npos);
+}
+
+TEST_F(RollCommandTest, StatsShowEveryChartInEachFormat) {
+  const RollRun markdown = roll({"stats", "--runs", "200", "--seed", "1", "--format", "markdown"});
+  ASSERT_EQ(markdown.status, 0) << markdown.err;
+  const std::vector<std::string> rows = linesOf(markdown.out);
+  ASSERT_EQ(rows.size(), 2u + 26u);
+  EXPECT_EQ(rows[0].rfind("| Chart | cp seen | cp mean |", 0), 0u);
+  for (int chart = 0; chart < 26; ++chart) {
+    EXPECT_EQ(rows[2 + chart].rfind("| " + std::string(1, 'A' + chart) + " |", 0), 0u);
+    EXPECT_EQ(std::count(rows[2 + chart].begin(), rows[2 + chart].end(), '|'), 18);
+  }
+  // Chart J holds copper in every hoard.
+  EXPECT_EQ(rows[2 + 9].rfind("| J | 100.0% |", 0), 0u);
+
+  const RollRun json = roll({"stats", "q", "B", "--runs", "50", "--seed", "2", "--format", "json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json document = nlohmann::json::parse(json.out);
+  EXPECT_EQ(document["runs"], 50);
+  EXPECT_EQ(document["seed"], 2);
+  ASSERT_EQ(document["charts"].size(), 2u);
+  EXPECT_EQ(document["charts"][0]["chart"], "Q");
+  EXPECT_EQ(document["charts"][1]["chart"], "B");
+  EXPECT_EQ(document["charts"][0]["coins"]["cp"]["seen"], 0.0);
+
+  const RollRun text = roll({"stats", "Y", "--runs", "10", "--seed", "2", "--rates", "gp=2"});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("\n Y "), std::string::npos);
+  EXPECT_NE(text.out.find("1 gp = 2 gp"), std::string::npos);
+  // The figures need no catalog, so the command names none.
+  EXPECT_EQ(text.err, "");
 }
 
 }  // namespace

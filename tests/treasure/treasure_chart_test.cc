@@ -340,6 +340,14 @@ TEST_F(TreasureChartTest, AnInvalidChartIsReportedWithAnEmptyHoardAndNoDraws) {
     EXPECT_EQ(terminal_.transcript(), report);
     expectEmptyHoard();
   }
+  // A generator without a terminal empties the hoard just the same.
+  TreasureGenerator quiet;
+  srand(3);
+  quiet.generateTreasureByChart(25);
+  ASSERT_GT(quiet.getCopperPieces(), 0);
+  EXPECT_EQ(drawsMadeBy(8, [&] { quiet.generateTreasureByLetter("ab"); }), 0);
+  EXPECT_EQ(quiet.treasureChart(), -1);
+  EXPECT_EQ(quiet.getCopperPieces(), 0);
 }
 
 TEST_F(TreasureChartTest, EveryChartFillsTheHoardAsTheReferenceDrawsSay) {

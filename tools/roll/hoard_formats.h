@@ -13,8 +13,8 @@
 #include <ostream>
 #include <vector>
 
-#include "roll/coin_rates.h"
-#include "roll/hoard_sheet.h"
+#include "treasure/coin_rates.h"
+#include "treasure/hoard_sheet.h"
 
 namespace glimmerkist::roll {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "roll/coin_rates.h"
+#include "treasure/coin_rates.h"
 
 namespace glimmerkist::roll {
 

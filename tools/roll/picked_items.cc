@@ -2,6 +2,7 @@
 
 #include "base/random.h"
 #include "catalog/item_category.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist::roll {
 namespace {
@@ -47,8 +48,7 @@ PickedItem pickItem(const ItemCatalog& catalog, std::int32_t category, std::uint
   PickedItem picked;
   picked.seed = seed;
   picked.category = isCategoryCode(category) ? category : randomCategory();
-  picked.name = catalog.randomItem(picked.category).getName();
-  replaceUnderscores(picked.name);
+  picked.name = shownName(catalog.randomItem(picked.category));
   return picked;
 }
 

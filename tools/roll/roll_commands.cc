@@ -2,15 +2,14 @@
 
 #include <cstdio>
 #include <memory>
-#include <sstream>
 
 #include "roll/catalog_source.h"
-#include "roll/chart_stats.h"
-#include "roll/hoard_sheet.h"
 #include "roll/picked_items.h"
-#include "shell/encounter_mode.h"
-#include "shell/program.h"
+#include "roll/stats_formats.h"
+#include "treasure/chart_stats.h"
+#include "treasure/hoard_sheet.h"
 #include "treasure/treasure_generator.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist::roll {
 namespace {
@@ -23,8 +22,7 @@ std::string joined(const std::vector<std::string>& places) {
 
 // Loads the named catalog, or the default one, and says on `err` which file
 // it is. Null after reporting a catalog that is missing or does not load.
-std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, Terminal& quiet,
-                                                 std::ostream& err) {
+std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, std::ostream& err) {
   std::string path = requested;
   if (path.empty()) {
     const std::vector<std::string> candidates = defaultCatalogCandidates();
@@ -36,8 +34,8 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, T
     }
   }
   err << kProgramName << ": using the catalog " << path << "\n";
-  auto generator = std::make_unique<TreasureGenerator>(quiet, path);
-  const std::string problem = describeLoadProblem(generator->loadResult(), path);
+  auto generator = std::make_unique<TreasureGenerator>();
+  const std::string problem = describeLoadProblem(readCatalogFile(path, *generator), path);
   if (!problem.empty()) {
     err << kProgramName << ": " << problem << "\n";
     return nullptr;
@@ -45,18 +43,10 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, T
   return generator;
 }
 
-GemNames filledGemNames() {
-  GemNames gemNames;
-  CategoryLabels unused;
-  fillNameTables(gemNames, unused);
-  return gemNames;
-}
-
 }  // namespace
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err) {
-  QuietTerminal quiet;
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, quiet, err);
+  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, err);
   if (!generator) return kExitFailure;
   const GemNames gemNames = filledGemNames();
 
@@ -66,7 +56,7 @@ int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std:
     drawHoard(*generator, request.chart, seed);
     if (request.format == Format::kText) {
       writeHoardHeading(out, request.chart, seed, i, request.count);
-      writeEncounterReport(out, *generator, gemNames);
+      out << encounterReportText(*generator, gemNames);
     } else {
       sheets.push_back(takeSheet(*generator, seed, gemNames));
     }
@@ -77,8 +67,7 @@ int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std:
 }
 
 int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& err) {
-  QuietTerminal quiet;
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, quiet, err);
+  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, err);
   if (!generator) return kExitFailure;
   std::vector<PickedItem> items;
   items.reserve(static_cast<std::size_t>(request.count));
@@ -90,9 +79,7 @@ int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& 
 }
 
 int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& /*err*/) {
-  QuietTerminal quiet;
-  std::istringstream noCatalog;
-  TreasureGenerator generator(quiet, noCatalog);
+  TreasureGenerator generator;
   std::vector<ChartStats> stats;
   for (std::int32_t chart : request.charts) {
     stats.push_back(gatherChartStats(generator, chart, request.runs, request.seed, request.rates));
@@ -102,8 +89,7 @@ int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream
 }
 
 int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ostream& err) {
-  QuietTerminal quiet;
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, quiet, err);
+  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, err);
   if (!generator) return kExitFailure;
   char line[80];
   std::snprintf(line, sizeof line, " %-32s %7s\n", "Category", "Items");

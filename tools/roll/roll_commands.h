@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "catalog/item_category.h"
-#include "roll/coin_rates.h"
 #include "roll/hoard_formats.h"
 #include "roll/output_format.h"
+#include "treasure/coin_rates.h"
 
 namespace glimmerkist::roll {
 

@@ -4,8 +4,8 @@
 // hundredth of a copper piece at the usual rates), so a hoard's total, its
 // shares and the left-over coins always add up to the penny. A coin rate must
 // therefore be a whole number of units: 0.0001 gp is the finest rate there is.
-#ifndef GLIMMERKIST_ROLL_COIN_RATES_H_
-#define GLIMMERKIST_ROLL_COIN_RATES_H_
+#ifndef GLIMMERKIST_TREASURE_COIN_RATES_H_
+#define GLIMMERKIST_TREASURE_COIN_RATES_H_
 
 #include <array>
 #include <cstdint>
@@ -14,7 +14,7 @@
 
 #include "treasure/treasure_chart.h"
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 
 /// Units of money in one gold piece.
 constexpr std::int64_t kUnitsPerGp = 10000;
@@ -52,6 +52,6 @@ double goldPieces(std::int64_t units);
 /// types allow can overflow it.
 std::int64_t coinValue(const Coins& coins, const CoinRates& rates);
 
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist
 
-#endif  // GLIMMERKIST_ROLL_COIN_RATES_H_
+#endif  // GLIMMERKIST_TREASURE_COIN_RATES_H_

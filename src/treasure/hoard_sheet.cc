@@ -1,10 +1,11 @@
-#include "roll/hoard_sheet.h"
+#include "treasure/hoard_sheet.h"
 
 #include <utility>
 
 #include "base/random.h"
+#include "treasure/treasure_report.h"
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 
 std::uint32_t hoardSeed(std::uint32_t first, std::int64_t index) {
   return first + static_cast<std::uint32_t>(index);
@@ -44,9 +45,7 @@ HoardSheet takeSheet(const TreasureGenerator& generator, std::uint32_t seed,
     sheet.gems.push_back({isGemKind(gem.kind()) ? gemNames[gem.kind()] : "", gem.printedValue()});
   }
   for (const Item& item : generator.magicItems()) {
-    std::string name = item.getName();
-    replaceUnderscores(name);
-    sheet.magicItems.push_back({std::move(name), item.getCategory()});
+    sheet.magicItems.push_back({shownName(item), item.getCategory()});
   }
   return sheet;
 }
@@ -71,4 +70,4 @@ PartySplit splitCoins(const Coins& coins, std::int32_t characters) {
   return split;
 }
 
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist

@@ -3,18 +3,18 @@
 // their names as shown. The generator holds one hoard at a time; a sheet keeps
 // it once the next one is drawn. Its worth and the party's shares of its coins
 // are counted exactly, in units (coin_rates.h).
-#ifndef GLIMMERKIST_ROLL_HOARD_SHEET_H_
-#define GLIMMERKIST_ROLL_HOARD_SHEET_H_
+#ifndef GLIMMERKIST_TREASURE_HOARD_SHEET_H_
+#define GLIMMERKIST_TREASURE_HOARD_SHEET_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "roll/coin_rates.h"
+#include "treasure/coin_rates.h"
 #include "treasure/gem_names.h"
 #include "treasure/treasure_generator.h"
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 
 struct GemLine {
   std::string name;      // empty for a gem of no kind, which no report shows
@@ -76,6 +76,6 @@ struct PartySplit {
 /// REQUIRES: characters >= 1.
 PartySplit splitCoins(const Coins& coins, std::int32_t characters);
 
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist
 
-#endif  // GLIMMERKIST_ROLL_HOARD_SHEET_H_
+#endif  // GLIMMERKIST_TREASURE_HOARD_SHEET_H_

@@ -1,4 +1,4 @@
-#include "roll/coin_rates.h"
+#include "treasure/coin_rates.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 namespace {
 
 TEST(CoinRatesTest, DefaultsAreTheUsualCoinValues) {
@@ -121,4 +121,4 @@ TEST(CoinRatesTest, CoinValueIsExact) {
 }
 
 }  // namespace
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist

@@ -3,19 +3,18 @@
 // hoard's total value. Hoard i of a run is the one drawn after
 // srand(seed + i), so a run covers exactly the hoards that
 // "encounter CHART --count N --seed S" shows.
-#ifndef GLIMMERKIST_ROLL_CHART_STATS_H_
-#define GLIMMERKIST_ROLL_CHART_STATS_H_
+#ifndef GLIMMERKIST_TREASURE_CHART_STATS_H_
+#define GLIMMERKIST_TREASURE_CHART_STATS_H_
 
 #include <array>
 #include <cstdint>
-#include <ostream>
+#include <string>
 #include <vector>
 
-#include "roll/coin_rates.h"
-#include "roll/output_format.h"
+#include "treasure/coin_rates.h"
 #include "treasure/treasure_generator.h"
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 
 struct ChartStats {
   std::int32_t chart = 0;
@@ -44,11 +43,13 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
                             std::uint32_t seed, const CoinRates& rates);
 
-/// Text: an aligned table with a note on the run. JSON: {"runs", "seed",
-/// "rates_gp", "charts": [...]}. Markdown: one table.
-void writeChartStats(std::ostream& out, Format format, const std::vector<ChartStats>& stats,
-                     const CoinRates& rates);
+/// The figures as an aligned text table, one line for each chart and a
+/// heading of two lines, every line ending in a line end.
+std::string chartStatsTable(const std::vector<ChartStats>& stats);
 
-}  // namespace glimmerkist::roll
+/// The same figures as one Markdown table.
+std::string chartStatsMarkdown(const std::vector<ChartStats>& stats);
 
-#endif  // GLIMMERKIST_ROLL_CHART_STATS_H_
+}  // namespace glimmerkist
+
+#endif  // GLIMMERKIST_TREASURE_CHART_STATS_H_

@@ -1,22 +1,26 @@
-#include "roll/hoard_sheet.h"
+#include "treasure/hoard_sheet.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "base/random.h"
-#include "roll_run.h"
-#include "support/fake_terminal.h"
-#include "support/temp_dir.h"
 #include "treasure/gem_names.h"
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 namespace {
 
-GemNames gemNames() {
-  GemNames names;
-  for (int kind = 0; kind < kGemKindCount; ++kind) names[kind] = kGemNames[kind];
-  return names;
+// Two items in every category, with underscores in their names.
+void fillCatalog(ItemCatalog& catalog) {
+  for (int code = 0; code < kCategoryCount; ++code) {
+    for (const char* name : {"First_", "Second_"}) {
+      Item item;
+      item.setCategory(code);
+      item.setName(name + std::string(kCategoryTags[code]));
+      catalog.addItem(item);
+    }
+  }
 }
 
 TEST(HoardSheetTest, TotalCountsCoinsAtTheRatesAndGemsAtTheirPrintedValue) {
@@ -68,12 +72,10 @@ TEST(HoardSheetTest, SharesAndRemainderAlwaysMakeUpTheCoins) {
 }
 
 TEST(HoardSheetTest, SheetWritesDownTheGeneratorsHoard) {
-  TempDir dir;
-  writeFile("data.txt", sampleCatalog());
-  FakeTerminal terminal;
-  TreasureGenerator generator(terminal, "data.txt");
+  TreasureGenerator generator;
+  fillCatalog(generator);
   drawHoard(generator, 0, 4242);  // chart A
-  const HoardSheet sheet = takeSheet(generator, 4242, gemNames());
+  const HoardSheet sheet = takeSheet(generator, 4242, filledGemNames());
 
   EXPECT_EQ(sheet.chart, 0);
   EXPECT_EQ(sheet.seed, 4242u);
@@ -109,9 +111,7 @@ TEST(HoardSheetTest, HoardSeedsCountOnAndWrapRound) {
 }
 
 TEST(HoardSheetTest, DrawHoardStartsFromAnEmptyHoard) {
-  FakeTerminal terminal;
-  std::istringstream none;
-  TreasureGenerator generator(terminal, none);
+  TreasureGenerator generator;
   drawHoard(generator, 7, 1);  // chart H, many gems
   drawHoard(generator, 9, 1);  // chart J: copper only
   EXPECT_EQ(generator.gems().count(), 0);
@@ -121,4 +121,4 @@ TEST(HoardSheetTest, DrawHoardStartsFromAnEmptyHoard) {
 }
 
 }  // namespace
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist

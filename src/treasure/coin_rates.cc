@@ -1,10 +1,10 @@
-#include "roll/coin_rates.h"
+#include "treasure/coin_rates.h"
 
 #include <cstddef>
 #include <cstdlib>
 #include <optional>
 
-namespace glimmerkist::roll {
+namespace glimmerkist {
 namespace {
 
 // Digits of a whole number in a rate; more cannot be a rate within the limit.
@@ -126,4 +126,4 @@ std::int64_t coinValue(const Coins& coins, const CoinRates& rates) {
   return total;
 }
 
-}  // namespace glimmerkist::roll
+}  // namespace glimmerkist
