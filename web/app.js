@@ -86,7 +86,8 @@ async function startCore(bytes) {
     },
     chartStats(chart, runs, seed) {
       core.gk_chart_stats(chart, runs, seed);
-      return reply().meta;
+      const { meta, parts } = reply();
+      return meta.problem !== undefined ? meta : { table: decoder.decode(parts[1]) };
     },
   };
 }
@@ -100,7 +101,9 @@ function statisticsWorker() {
       const core = await startCore(event.data.bytes);
       const { plan } = event.data;
       for (const chart of plan.charts) {
-        self.postMessage({ row: core.chartStats(chart, plan.runs, plan.seed) });
+        const row = core.chartStats(chart, plan.runs, plan.seed);
+        if (row.problem !== undefined) throw new Error(row.problem);
+        self.postMessage({ row: row.table });
       }
       self.postMessage({ finished: true });
     } catch (error) {
@@ -501,24 +504,17 @@ function statisticsWorker() {
 
   // --- Statistics -------------------------------------------------------
 
-  const STATS_HEADINGS = [
-    'Chart',
-    ...METALS.flatMap(([code]) => [`${code} seen`, `${code} mean`]),
-    'Gems',
-    'Items',
-    'Mean gp',
-    'P10 gp',
-    'P50 gp',
-    'P90 gp',
-  ];
+  // The cells of one line of a Markdown table of plain numbers.
+  const markdownCells = (line) => line.split('|').slice(1, -1).map((text) => text.trim());
 
-  function statsTable() {
+  // The table of the statistics, headed as the core heads its own.
+  function statsTable(markdown) {
     const table = document.createElement('table');
     const caption = table.createCaption();
     caption.textContent = 'Seen: share of the hoards that hold the metal; means over all hoards; ' +
       'values in gold pieces, percentiles by nearest rank.';
     const head = table.createTHead().insertRow();
-    for (const heading of STATS_HEADINGS) {
+    for (const heading of markdownCells(markdown.split('\n')[0])) {
       const th = document.createElement('th');
       th.scope = 'col';
       th.textContent = heading;
@@ -528,10 +524,11 @@ function statisticsWorker() {
     return table;
   }
 
-  function addStatsRow(table, row) {
+  function addStatsRow(table, markdown) {
+    const [chart, ...cells] = markdownCells(markdown.split('\n')[2]);
     const tr = table.tBodies[0].insertRow();
-    headerCell(tr, row.chart);
-    for (const text of row.cells) cell(tr, text, 'num');
+    headerCell(tr, chart);
+    for (const text of cells) cell(tr, text, 'num');
   }
 
   // A worker keeps the page responsive. Where none can be started, the
@@ -582,7 +579,7 @@ function statisticsWorker() {
         onError(row.problem);
         return;
       }
-      onRow(row);
+      onRow(row.table);
       next += 1;
       setTimeout(step, 0);
     };
@@ -609,9 +606,9 @@ function statisticsWorker() {
       progress.max = plan.charts.length;
       progress.value = 0;
       const output = $('stats-output');
-      const table = statsTable();
-      output.replaceChildren(table);
-      output.hidden = false;
+      let table = null;
+      output.replaceChildren();
+      delete output.dataset.countedIn;
       button.disabled = true;
       form.setAttribute('aria-busy', 'true');
       announce(`Counting ${plan.charts.length} ${plan.charts.length === 1 ? 'chart' : 'charts'}, ` +
@@ -623,8 +620,13 @@ function statisticsWorker() {
       };
       countCharts(
         plan,
-        (row) => {
-          addStatsRow(table, row);
+        (markdown) => {
+          if (!table) {
+            table = statsTable(markdown);
+            output.replaceChildren(table);
+            output.hidden = false;
+          }
+          addStatsRow(table, markdown);
           progress.value += 1;
         },
         (where) => {

@@ -168,8 +168,8 @@ GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::ui
   }
 }
 
-/// One chart's row of the statistics table; `runs` as planned. Reply:
-/// {"chart", "cells": [...]} in the table's column order.
+/// One chart's figures as glimmerkist-roll stats writes them in Markdown:
+/// a table of a heading and one row. Reply: {} and the table.
 GLIMMERKIST_EXPORT("gk_chart_stats")
 void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
   if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
@@ -177,18 +177,7 @@ void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
     setReply(problemJson(glimmerkist::web::kRunsMessage));
     return;
   }
-  const glimmerkist::web::StatsRow row =
-      session().chartStats(chart, static_cast<std::int64_t>(runs), seed);
-  Json cells = Json::array();
-  for (int metal = 0; metal < glimmerkist::kMetalCount; ++metal) {
-    cells.push_back(row.seen[metal]);
-    cells.push_back(row.mean[metal]);
-  }
-  for (const std::string* cell :
-       {&row.gems, &row.magicItems, &row.meanGp, &row.p10, &row.p50, &row.p90}) {
-    cells.push_back(*cell);
-  }
-  setReply(Json{{"chart", std::string(1, row.chart)}, {"cells", cells}});
+  setReply(Json::object(), {session().chartStats(chart, static_cast<std::int64_t>(runs), seed)});
 }
 
 }  // extern "C"

@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "catalog/catalog_loader.h"
 #include "catalog/item_category.h"
@@ -41,20 +40,6 @@ struct HoardOutcome {
   std::string resultFile;  // the bytes of EncounterTreasureResult.txt
 };
 
-/// One chart's figures over many hoards, each already written as the
-/// statistics table of glimmerkist-roll writes it.
-struct StatsRow {
-  char chart = 'A';
-  std::array<std::string, kMetalCount> seen;
-  std::array<std::string, kMetalCount> mean;
-  std::string gems;
-  std::string magicItems;
-  std::string meanGp;
-  std::string p10;
-  std::string p50;
-  std::string p90;
-};
-
 class PageSession {
  public:
   /// Starts with an empty catalog.
@@ -77,15 +62,14 @@ class PageSession {
   /// shows for that pick, "A(n) ...".
   std::string pickItem(std::int32_t category, std::uint32_t seed);
 
-  /// `runs` hoards of `chart` (0 to 25), hoard i seeded as glimmerkist-roll
-  /// stats seeds it, drawn without a catalog as that command draws them.
+  /// The figures of `runs` hoards of `chart` (0 to 25) as the Markdown table
+  /// of glimmerkist-roll stats, whose hoards these are.
   /// REQUIRES: 1 <= runs <= kMaxRuns.
-  StatsRow chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed);
+  std::string chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed);
 
  private:
   ScreenTerminal terminal_;
   std::unique_ptr<TreasureGenerator> generator_;
-  std::unique_ptr<TreasureGenerator> statsGenerator_;
   GemNames gemNames_;
 };
 

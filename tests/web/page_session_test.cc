@@ -122,22 +122,18 @@ TEST_F(PageSessionTest, ACorruptCatalogKeepsTheItemsBeforeTheBadRecordAndItsRepo
   EXPECT_EQ(clean.counts[2], 2);
 }
 
-TEST_F(PageSessionTest, StatisticsIgnoreTheCatalogAndReadAsTheTable) {
-  // Chart J holds 3 to 24 copper pieces and nothing else.
-  const StatsRow row = session_.chartStats(9, 1000, 1);
-  EXPECT_EQ(row.chart, 'J');
-  EXPECT_EQ(row.seen[kCopper], "100.0%");
-  EXPECT_EQ(row.seen[kGold], "0.0%");
-  EXPECT_EQ(row.mean[kGold], "0.0");
-  EXPECT_EQ(row.gems, "0.00");
-  EXPECT_EQ(row.magicItems, "0.00");
-  // Chart S draws magic items only: with or without a catalog the count is
-  // the same, and so are the figures.
-  const StatsRow before = session_.chartStats(18, 500, 7);
+TEST_F(PageSessionTest, StatisticsAreTheCatalogFreeTableOfTheChart) {
+  // Chart J holds 3 to 24 copper pieces and nothing else; its table has a
+  // heading, a rule and its one row.
+  const std::string table = session_.chartStats(9, 1000, 1);
+  const std::string row = table.substr(table.rfind("| J |"));
+  EXPECT_EQ(row.rfind("| J | 100.0% | ", 0), 0u) << row;
+  EXPECT_NE(row.find(" | 0.0% | 0.0 | 0.00 | 0.00 | "), std::string::npos) << row;
+  // Chart S draws magic items only: with or without a catalog the figures
+  // are the same, as no item draw moves the sequence.
+  const std::string before = session_.chartStats(18, 500, 7);
   session_.loadCatalog("");
-  const StatsRow after = session_.chartStats(18, 500, 7);
-  EXPECT_EQ(before.magicItems, after.magicItems);
-  EXPECT_EQ(before.meanGp, "0.00");
+  EXPECT_EQ(session_.chartStats(18, 500, 7), before);
 }
 
 }  // namespace
