@@ -1,11 +1,5 @@
-// The functions the page's script calls in the WebAssembly module. The
-// script writes its text (a catalog, an address, a form) into the input
-// buffer, calls one function, and reads the reply: part 0 is a small JSON
-// object, further parts are texts to show or save, as raw bytes.
-//
-// Only plain numbers cross the boundary; every text goes through memory.
-// Built natively too, where the functions are plain C functions, so that the
-// checks of the C++ code see this file as well.
+#include "web/core_exports.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -73,37 +67,26 @@ using glimmerkist::web::reply;
 using glimmerkist::web::session;
 using glimmerkist::web::setReply;
 
-#ifdef __wasm__
-#define GLIMMERKIST_EXPORT(name) __attribute__((export_name(name)))
-#else
-#define GLIMMERKIST_EXPORT(name)
-#endif
-
 extern "C" {
 
-/// A buffer of `size` bytes for the next call's text, or null when memory is
-/// short. It stays valid until the next call of gk_input.
-GLIMMERKIST_EXPORT("gk_input") char* gk_input(std::size_t size) {
+char* gk_input(std::size_t size) {
   std::free(input().data);
   input().data = static_cast<char*>(std::malloc(size == 0 ? 1 : size));
   input().size = input().data == nullptr ? 0 : size;
   return input().data;
 }
 
-GLIMMERKIST_EXPORT("gk_reply_count") int gk_reply_count() {
-  return static_cast<int>(reply().parts.size());
-}
+int gk_reply_count() { return static_cast<int>(reply().parts.size()); }
 
-GLIMMERKIST_EXPORT("gk_reply_data") const char* gk_reply_data(int part) {
+const char* gk_reply_data(int part) {
   return reply().parts.at(static_cast<std::size_t>(part)).data();
 }
 
-GLIMMERKIST_EXPORT("gk_reply_size") std::size_t gk_reply_size(int part) {
+std::size_t gk_reply_size(int part) {
   return reply().parts.at(static_cast<std::size_t>(part)).size();
 }
 
-/// The categories the page offers: {"labels": [...], "tags": [...]}, by code.
-GLIMMERKIST_EXPORT("gk_categories") void gk_categories() {
+void gk_categories() {
   Json labels = Json::array();
   Json tags = Json::array();
   for (int code = 0; code < glimmerkist::kCategoryCount; ++code) {
@@ -113,9 +96,7 @@ GLIMMERKIST_EXPORT("gk_categories") void gk_categories() {
   setReply(Json{{"labels", labels}, {"tags", tags}});
 }
 
-/// Loads the catalog in the first `size` input bytes. Reply: {"status",
-/// "filed", "screen", "counts"}.
-GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size) {
+void gk_load_catalog(std::size_t size) {
   const glimmerkist::web::CatalogOutcome outcome = session().loadCatalog(inputText(size));
   Json counts = Json::array();
   for (std::int32_t count : outcome.counts) counts.push_back(count);
@@ -125,10 +106,7 @@ GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size) {
                 {"counts", counts}});
 }
 
-/// Draws the hoard of the address in the first `size` input bytes. Reply:
-/// {"problem"} or {"address", "seed", "split"}, then the JSON document and
-/// the result file.
-GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
+void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
   glimmerkist::web::HoardAddress address;
   if (!glimmerkist::web::readHoardAddress(inputText(size), address)) {
     setReply(problemJson(glimmerkist::web::kAddressMessage));
@@ -143,14 +121,11 @@ GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::ui
            {std::move(outcome.json), std::move(outcome.resultFile)});
 }
 
-/// Picks an item; a category outside 0 to 17 picks from any. Reply: {"line"}.
-GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(int category, std::uint32_t seed) {
+void gk_pick_item(int category, std::uint32_t seed) {
   setReply(Json{{"line", session().pickItem(category, seed)}});
 }
 
-/// Checks a statistics form in the first `size` input bytes, "charts=AZ&
-/// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
-GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
+void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   glimmerkist::web::Query query;
   std::vector<std::int32_t> charts;
   std::int64_t runs = 0;
@@ -168,9 +143,6 @@ GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::ui
   }
 }
 
-/// One chart's figures as glimmerkist-roll stats writes them in Markdown:
-/// a table of a heading and one row. Reply: {} and the table.
-GLIMMERKIST_EXPORT("gk_chart_stats")
 void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
   if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
       runs > static_cast<double>(glimmerkist::web::kMaxRuns)) {
