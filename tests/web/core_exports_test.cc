@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,13 +14,13 @@ namespace glimmerkist::web {
 namespace {
 
 std::size_t put(const std::string& text) {
-  char* at = gk_input(text.size());
-  std::memcpy(at, text.data(), text.size());
+  std::copy(text.begin(), text.end(), gk_input(text.size()));
   return text.size();
 }
 
 std::vector<std::string> replyParts() {
   std::vector<std::string> parts;
+  parts.reserve(static_cast<std::size_t>(gk_reply_count()));
   for (int part = 0; part < gk_reply_count(); ++part) {
     parts.emplace_back(gk_reply_data(part), gk_reply_size(part));
   }
