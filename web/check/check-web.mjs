@@ -185,7 +185,21 @@ await check('opens from disk and shows the first hoard of an address', async () 
   console.log(`     navigation to first hoard: median ${times[2].toFixed(0)} ms of 5 ` +
     `(${times.map((t) => t.toFixed(0)).join(', ')})`);
   await open(page, '#chart=H&seed=42&split=4');
-  expectEqual(await shownHoard(page), expectedHoard(rollHoard('H', 42, 4)), 'hoard of #chart=H&seed=42&split=4');
+  const json = rollHoard('H', 42, 4);
+  expectEqual(await shownHoard(page), expectedHoard(json), 'hoard of #chart=H&seed=42&split=4');
+  // Copied as Markdown: a table of the same hoard.
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = async (text) => { window.copied = text; };
+  });
+  await page.click('#copy-markdown');
+  const markdown = await page.evaluate(() => window.copied);
+  const sheet = JSON.parse(json).hoards[0];
+  for (const line of ['### Chart H, seed 42', `| Silver pieces | ${sheet.coins.sp} |  |`,
+    `| Gem: ${sheet.gems[0].name} | 1 | ${sheet.gems[0].value_gp} |`,
+    `| Magic item: ${sheet.magic_items[0].name} | 1 |  |`, `| **Total** |  | **${sheet.total_gp}** |`,
+    `| Silver pieces | ${sheet.split.each.sp} | ${sheet.split.remainder.sp} |`]) {
+    expectTrue(markdown.split('\n').includes(line), `Markdown lacks "${line}":\n${markdown}`);
+  }
   await axe(page, 'a hoard with a split');
   await expectNoProblems();
 });
