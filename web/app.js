@@ -350,15 +350,8 @@ function statisticsWorker() {
   }
 
   function setUpEncounter() {
-    const buttons = $('chart-buttons');
-    for (let i = 0; i < 26; i++) {
-      const letter = String.fromCharCode(65 + i);
-      const button = document.createElement('button');
-      button.type = 'button';
-      button.textContent = letter;
-      button.setAttribute('aria-label', `Chart ${letter}`);
-      button.addEventListener('click', () => rollChart(letter));
-      buttons.appendChild(button);
+    for (const button of $('chart-buttons').querySelectorAll('button')) {
+      button.addEventListener('click', () => rollChart(button.textContent));
     }
     $('encounter-form').addEventListener('submit', (event) => event.preventDefault());
     document.addEventListener('keydown', (event) => {
