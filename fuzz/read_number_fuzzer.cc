@@ -11,6 +11,7 @@
 
 #include "fuzz_terminal.h"
 #include "shell/read_number.h"
+#include "shell/read_token.h"
 
 namespace {
 
@@ -45,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       require(number == 0 && readNumber(terminal) == 0 && terminal.pauses == pausesBefore);
       break;
     }
+    // Only the first bytes of a long token count.
+    if (token.size() > kMaxTokenBytes) token.resize(kMaxTokenBytes);
     const std::int32_t expected = expectedNumber(token);
     const bool badEntry = expected == 0 && token.size() > 1;
     require(number == (badEntry ? kBadEntry : expected));

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/read_token.h"
 #include "treasure/encounter_result.h"
 #include "treasure/treasure_report.h"
 
@@ -13,7 +14,7 @@ void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNam
   std::string chartLetter;
   terminal.out() << "\n Select a letter from A to Z (or alternately a to z)\n"
                  << " for the treasure chart you wish to generate from\n\n ";
-  terminal.in() >> chartLetter;
+  chartLetter = readToken(terminal);
   generator.generateTreasureByLetter(chartLetter);
   terminal.out() << " Saving to file...please wait...\n\n";
   const bool saved = writeEncounterResult(generator, gemNames);

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "shell/read_token.h"
+
 namespace glimmerkist {
 
 std::int32_t leadingNumber(std::string_view token) {
@@ -29,8 +31,7 @@ std::int32_t leadingNumber(std::string_view token) {
 }
 
 std::int32_t readNumber(Terminal& terminal) {
-  std::string token;
-  terminal.in() >> token;
+  const std::string token = readToken(terminal);
   const std::int32_t value = leadingNumber(token);
   if (value != 0 || token.size() <= 1) return value;
   terminal.out() << "\n Please enter a numeric value\n\n ";

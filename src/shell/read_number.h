@@ -18,7 +18,7 @@ constexpr std::int32_t kBadEntry = 19;
 /// the 32-bit range saturate at its ends instead of overflowing.
 std::int32_t leadingNumber(std::string_view token);
 
-/// Reads one token from the terminal and returns its number. A token of two
+/// Reads one token from the terminal (readToken) and returns its number. A token of two
 /// or more characters that reads as 0 (abc, 00, -0) is a bad entry: it is
 /// reported, the screen pauses, and kBadEntry is returned. The end of input
 /// reads as 0. Writes no prompt of its own.

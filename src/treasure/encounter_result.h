@@ -11,9 +11,9 @@ namespace glimmerkist {
 
 inline constexpr char kEncounterResultFileName[] = "EncounterTreasureResult.txt";
 
-/// Creates or truncates EncounterTreasureResult.txt and writes the hoard's
-/// result text to it. True only when the whole file was written and closed
-/// without error.
+/// Replaces EncounterTreasureResult.txt with the hoard's result text; a
+/// failed save leaves the last encounter's file as it was. True only when the
+/// whole file was written and closed without error.
 bool writeEncounterResult(const TreasureGenerator& generator, const GemNames& gemNames);
 
 }  // namespace glimmerkist

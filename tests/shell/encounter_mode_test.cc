@@ -230,7 +230,9 @@ TEST_F(EncounterModeTest, OnlyTheFirstTokenIsTheLetter) {
 
 TEST_F(EncounterModeTest, InvalidLetterShowsItsScreenThenAnEmptyReport) {
   const std::string expected = encounterScreens(treasureReport({}), kInvalidChartScreen);
-  for (const char* input : {"bb", "1", "?", "B.", "\xc3\xa9", "aA"}) {
+  // The longest entry is cut to its first 4,096 letters, which are no letter either.
+  const std::string longWord(5000, 'a');
+  for (const char* input : {"bb", "1", "?", "B.", "\xc3\xa9", "aA", longWord.c_str()}) {
     EXPECT_EQ(encounter(input, kRichChartBSeed), expected) << input;
     EXPECT_EQ(drawsOfEncounter(input, kRichChartBSeed), 0) << input;
   }

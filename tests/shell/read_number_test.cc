@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
+#include "shell/read_token.h"
 #include "support/fake_terminal.h"
 
 namespace glimmerkist {
@@ -66,6 +68,61 @@ TEST(ReadNumberTest, EndOfInputReadsAsZeroEveryTime) {
   EXPECT_EQ(readNumber(terminal), 0);
   EXPECT_EQ(readNumber(terminal), 0);
   EXPECT_EQ(terminal.transcript(), "");
+}
+
+TEST(ReadTokenTest, KeepsTheFirstBytesOfALongTokenAndGoesOnAfterIt) {
+  const std::string kept(kMaxTokenBytes, 'a');
+  const struct {
+    const char* what;
+    std::string input;
+    std::string first;
+  } cases[] = {
+      {"a token of the most bytes kept", kept + " next", kept},
+      {"one byte more", kept + "b next", kept},
+      {"a megabyte more", kept + std::string(1 << 20, 'b') + "\tnext", kept},
+      {"one that ends the input", kept + std::string(5000, 'b'), kept},
+      {"a short one", "a\n\nnext", "a"},
+  };
+  for (const auto& c : cases) {
+    FakeTerminal terminal(c.input);
+    EXPECT_EQ(readToken(terminal), c.first) << c.what;
+    const bool atEnd = c.input.find("next") == std::string::npos;
+    EXPECT_EQ(readToken(terminal), atEnd ? "" : "next") << c.what;
+    EXPECT_EQ(terminal.transcript(), "") << c.what;
+  }
+}
+
+TEST(ReadNumberTest, LongTokensReadAsTheirFirstBytes) {
+  const std::string zeros(kMaxTokenBytes, '0');
+  const struct {
+    const char* what;
+    std::string token;
+    std::int32_t expected;
+    std::string shown;
+  } cases[] = {
+      {"a million digits", std::string(1'000'000, '9'), std::numeric_limits<std::int32_t>::max(),
+       ""},
+      {"a million digits after a minus", "-" + std::string(1'000'000, '7'),
+       std::numeric_limits<std::int32_t>::min(), ""},
+      {"a number after the bytes kept", zeros + "5", kBadEntry, kBadEntryReport},
+      {"a number within them", zeros.substr(1) + "5", 5, ""},
+  };
+  for (const auto& c : cases) {
+    FakeTerminal terminal(c.token + " 3");
+    EXPECT_EQ(readNumber(terminal), c.expected) << c.what;
+    EXPECT_EQ(terminal.transcript(), c.shown) << c.what;
+    EXPECT_EQ(readNumber(terminal), 3) << c.what;
+  }
+}
+
+TEST(ReadNumberTest, OutputThatCannotBeWrittenReadsAsTheEndOfInput) {
+  FakeTerminal terminal("7 abc");
+  terminal.out().setstate(std::ios::badbit);
+  EXPECT_EQ(readNumber(terminal), 0);
+  EXPECT_EQ(readToken(terminal), "");
+  // Nothing was taken from the input.
+  terminal.out().clear();
+  EXPECT_EQ(readNumber(terminal), 7);
 }
 
 }  // namespace

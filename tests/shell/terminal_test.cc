@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "shell/shell_test_support.h"
@@ -62,6 +63,43 @@ bool sameSettings(const termios& a, const termios& b) {
          cfgetispeed(&a) == cfgetispeed(&b) && cfgetospeed(&a) == cfgetospeed(&b);
 }
 
+// How the program is started on the terminal.
+struct PtyOptions {
+  /// When set, standard input is a pipe that gives this text and ends.
+  const char* pipedInput = nullptr;
+  /// When set, standard output goes to this file instead of the terminal.
+  const char* outputPath = nullptr;
+  /// A signal the program is started with ignored, as `trap "" INT` or
+  /// nohup leave it; 0 for none.
+  int ignoredSignal = 0;
+  /// Runs it as a job of a shell with job control: in a process group of
+  /// its own, under a parent that takes the terminal back when the job
+  /// stops, shows "[stopped]", and on a line typed then (as "fg") gives the
+  /// terminal back to the job and continues it.
+  bool asJob = false;
+};
+
+// The parent of a job: a shell's job control, reduced to what the tests
+// need. Never returns.
+[[noreturn]] void runAsShell(pid_t job) {
+  ::signal(SIGTTOU, SIG_IGN);  // it takes the terminal back from the background
+  setpgid(job, job);
+  tcsetpgrp(STDIN_FILENO, job);
+  for (;;) {
+    int status = 0;
+    if (waitpid(job, &status, WUNTRACED) < 0) _exit(125);
+    if (!WIFSTOPPED(status))
+      _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    tcsetpgrp(STDIN_FILENO, getpgrp());
+    const char stopped[] = "\n[stopped]\n";
+    if (write(STDOUT_FILENO, stopped, sizeof stopped - 1) < 0) _exit(125);
+    char line[64];
+    if (read(STDIN_FILENO, line, sizeof line) <= 0) _exit(125);
+    tcsetpgrp(STDIN_FILENO, job);
+    kill(-job, SIGCONT);
+  }
+}
+
 // The program on a pseudo-terminal of its own, as the controlling terminal
 // of a new session; the test plays the person at the other end.
 class PtySession {
@@ -80,7 +118,7 @@ class PtySession {
 
   /// Opens the terminal and starts the program on it; false with `why` set
   /// when no pseudo-terminal can be had.
-  bool start(std::string& why) {
+  bool start(std::string& why, const PtyOptions& options = {}) {
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
       why = std::string("posix_openpt: ") + std::strerror(errno);
@@ -113,6 +151,11 @@ class PtySession {
     size.ws_col = 80;
     ioctl(slave_, TIOCSWINSZ, &size);
 
+    int input[2] = {-1, -1};
+    if (options.pipedInput != nullptr && pipe(input) != 0) {
+      why = std::string("pipe: ") + std::strerror(errno);
+      return false;
+    }
     child_ = fork();
     if (child_ < 0) {
       why = std::string("fork: ") + std::strerror(errno);
@@ -131,11 +174,43 @@ class PtySession {
       close(slave_);
       ::signal(SIGINT, SIG_DFL);
       ::signal(SIGPIPE, SIG_DFL);
+      if (options.asJob) {
+        const pid_t job = fork();
+        if (job > 0) runAsShell(job);
+        setpgid(0, 0);
+        while (tcgetpgrp(STDIN_FILENO) != getpgrp()) usleep(1000);  // the shell's hand-over
+      }
+      if (options.pipedInput != nullptr) {
+        dup2(input[0], STDIN_FILENO);
+        close(input[0]);
+        close(input[1]);
+      }
+      if (options.outputPath != nullptr) {
+        const int file = open(options.outputPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (file < 0) _exit(126);
+        dup2(file, STDOUT_FILENO);
+        close(file);
+      }
+      if (options.ignoredSignal != 0) ::signal(options.ignoredSignal, SIG_IGN);
       execl(GLIMMERKIST_EXECUTABLE, "glimmerkist", static_cast<char*>(nullptr));
       _exit(127);
     }
+    if (options.pipedInput != nullptr) {
+      close(input[0]);
+      const std::size_t length = std::strlen(options.pipedInput);
+      const bool given =
+          write(input[1], options.pipedInput, length) == static_cast<ssize_t>(length);
+      close(input[1]);
+      if (!given) {
+        why = "the input could not be given";
+        return false;
+      }
+    }
     return true;
   }
+
+  /// The process started on the terminal: the program, or its shell.
+  pid_t pid() const { return child_; }
 
   /// Types `keys`.
   void type(const std::string& keys) const {
@@ -174,13 +249,17 @@ class PtySession {
       const pid_t done = waitpid(child_, &status, WNOHANG);
       if (done == child_) {
         child_ = -1;
-        readSome(50);  // whatever it wrote last
+        while (readSome(50)) {
+        }  // whatever it wrote last
         return status;
       }
       readSome(20);
     }
     return -1;
   }
+
+  /// Everything the terminal showed.
+  const std::string& everything() const { return screen_; }
 
   /// Everything not yet taken by waitFor.
   std::string rest() const { return screen_.substr(taken_); }
@@ -214,28 +293,74 @@ class PtySession {
   std::size_t taken_ = 0;
 };
 
+int countOf(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
 class TerminalTest : public ::testing::Test {
  protected:
   TerminalTest() { writeFile("data.txt", sampleDataFile()); }
 
   // Starts the program; a machine without pseudo-terminals fails the test.
-  void start() {
+  // Each start begins a new session, ending the one before.
+  void start(const PtyOptions& options = {}) {
+    session_ = std::make_unique<PtySession>();
     std::string why;
-    ASSERT_TRUE(session_.start(why)) << "no pseudo-terminal for the program: " << why;
+    ASSERT_TRUE(session_->start(why, options)) << "no pseudo-terminal for the program: " << why;
+  }
+
+  // Waits until the file `name` holds `text`; fails the test after
+  // kPatience without it.
+  static void waitForFile(const char* name, const std::string& text) {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (readFile(name).find(text) == std::string::npos) {
+      if (std::chrono::steady_clock::now() > deadline) {
+        ADD_FAILURE() << name << " never held \"" << visible(text) << "\"; it holds:\n"
+                      << visible(readFile(name));
+        return;
+      }
+      usleep(10000);
+    }
+  }
+
+  // The welcome screen, up to its pause.
+  void reachWelcomePause() {
+    EXPECT_EQ(session_->waitFor(kPausePrompt),
+              onScreen("\n Loading Data...\n") + kClear + onScreen(kWelcomeText) + kPausePrompt);
+  }
+
+  // The key that ends a pause, and the main menu that follows.
+  void continueToMenu(const std::string& key = "k") {
+    session_->type(key);
+    // The key shows nothing: the pause ends its line, and the menu follows
+    // on a cleared screen.
+    EXPECT_EQ(session_->waitFor(onScreen(kMainMenuText)),
+              "\r\n" + kClear + onScreen(kMainMenuText));
   }
 
   // The welcome screen, answered with one key.
   void passWelcome() {
-    EXPECT_EQ(session_.waitFor(kPausePrompt),
-              onScreen("\n Loading Data...\n") + kClear + onScreen(kWelcomeText) + kPausePrompt);
-    session_.type("k");
-    // The key shows nothing: the pause ends its line, and the menu follows
-    // on a cleared screen.
-    EXPECT_EQ(session_.waitFor(onScreen(kMainMenuText)), "\r\n" + kClear + onScreen(kMainMenuText));
+    reachWelcomePause();
+    continueToMenu();
+  }
+
+  // Quits at the main menu, and checks that the terminal is as it was.
+  void quit() {
+    session_->type("0\r");
+    const int status = session_->waitForEnd();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
+    // Nothing is written on the way out but the echo of the typed line.
+    EXPECT_EQ(session_->rest(), "0\r\n");
+    EXPECT_TRUE(sameSettings(session_->settingsNow(), session_->settingsBefore()))
+        << "quitting changed the terminal's settings";
   }
 
   TempDir dir_;
-  PtySession session_;
+  std::unique_ptr<PtySession> session_;
 };
 
 TEST_F(TerminalTest, ScreensAreClearedAndPausesTakeOneKeyUnseen) {
@@ -244,35 +369,171 @@ TEST_F(TerminalTest, ScreensAreClearedAndPausesTakeOneKeyUnseen) {
 
   // "1 2" on one line: the category menu, and at once the item of category
   // 2, with no second line typed.
-  session_.type("1 2\r");
-  EXPECT_EQ(session_.waitFor(kPausePrompt), "1 2\r\n" + kClear + onScreen(kCategoryMenuText) +
-                                                onScreen(pickedItemLine("Ring of Invisibility")) +
-                                                kPausePrompt);
+  session_->type("1 2\r");
+  EXPECT_EQ(session_->waitFor(kPausePrompt), "1 2\r\n" + kClear + onScreen(kCategoryMenuText) +
+                                                 onScreen(pickedItemLine("Ring of Invisibility")) +
+                                                 kPausePrompt);
 
   // A key the person holds ready the moment the prompt shows is not echoed
   // either.
-  session_.type("x");
-  EXPECT_EQ(session_.waitFor(onScreen(kMainMenuText)), "\r\n" + kClear + onScreen(kMainMenuText));
-
-  session_.type("0\r");
-  const int status = session_.waitForEnd();
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
-  // Nothing is written on the way out but the echo of the typed line.
-  EXPECT_EQ(session_.rest(), "0\r\n");
-  EXPECT_TRUE(sameSettings(session_.settingsNow(), session_.settingsBefore()))
-      << "quitting changed the terminal's settings";
+  continueToMenu("x");
+  quit();
 }
 
-TEST_F(TerminalTest, CtrlCAtAPauseEndsTheProgramAndRestoresTheTerminal) {
-  ASSERT_NO_FATAL_FAILURE(start());
-  passWelcome();
-  session_.type("3\rq\r");
-  session_.waitFor(kPausePrompt);
-  session_.type("\x03");
-  const int status = session_.waitForEnd();
-  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << "wait status " << status;
-  EXPECT_TRUE(sameSettings(session_.settingsNow(), session_.settingsBefore()))
-      << "the terminal was left in the pause's settings";
+TEST_F(TerminalTest, EveryKeyContinuesAPauseWholly) {
+  const struct {
+    const char* what;
+    const char* sends;
+  } keys[] = {
+      {"a letter", "k"},
+      {"Enter", "\r"},
+      {"the up arrow", "\x1b[A"},
+      {"Home", "\x1b[H"},
+      {"F1", "\x1bOP"},
+      {"F1 on a Linux console", "\x1b[[A"},
+      {"F5", "\x1b[15~"},
+      {"Alt+x", "\x1bx"},
+      {"Escape alone", "\x1b"},
+      {"e acute", "\xc3\xa9"},
+      {"a euro sign", "\xe2\x82\xac"},
+  };
+  for (const auto& key : keys) {
+    SCOPED_TRACE(key.what);
+    ASSERT_NO_FATAL_FAILURE(start());
+    reachWelcomePause();
+    continueToMenu(key.sends);
+    // Nothing of the key is left to be read as the entry: 2 picks an item.
+    session_->type("2\r");
+    const std::string shown = session_->waitFor(kPausePrompt);
+    EXPECT_EQ(shown.rfind("2\r\n" + kClear + onScreen("\n\n A(n) "), 0), 0u) << visible(shown);
+    EXPECT_EQ(shown.find("numeric value"), std::string::npos) << visible(shown);
+    continueToMenu();
+    quit();
+  }
+}
+
+TEST_F(TerminalTest, SignalsAtAPauseRestoreTheTerminalOrStayIgnored) {
+  const struct {
+    const char* what;
+    int ignored;
+    const char* typed;  // the key that raises it, or null to send it
+    int signal;
+    bool ends;
+  } cases[] = {
+      {"Ctrl-C", 0, "\x03", SIGINT, true},
+      {"termination", 0, nullptr, SIGTERM, true},
+      {"Ctrl-C, ignored at start", SIGINT, "\x03", SIGINT, false},
+      {"Ctrl-\\, ignored at start", SIGQUIT, "\x1c", SIGQUIT, false},
+      {"a hangup, ignored at start", SIGHUP, nullptr, SIGHUP, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PtyOptions options;
+    options.ignoredSignal = c.ignored;
+    ASSERT_NO_FATAL_FAILURE(start(options));
+    passWelcome();
+    session_->type("3\rq\r");
+    session_->waitFor(kPausePrompt);
+    if (c.typed != nullptr) {
+      session_->type(c.typed);
+    } else {
+      kill(session_->pid(), c.signal);
+    }
+    if (c.ends) {
+      const int status = session_->waitForEnd();
+      EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << "wait status " << status;
+      EXPECT_TRUE(sameSettings(session_->settingsNow(), session_->settingsBefore()))
+          << "the terminal was left in the pause's settings";
+    } else {
+      // The pause still waits, and one key ends it.
+      continueToMenu();
+      quit();
+    }
+  }
+}
+
+TEST_F(TerminalTest, AStoppedPauseGivesTheTerminalBackAndWaitsAgainWhenContinued) {
+  const struct {
+    const char* what;
+    bool asJob;
+  } cases[] = {
+      {"Ctrl-Z, then fg in the shell", true},
+      {"stopped and continued by signals", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PtyOptions options;
+    options.asJob = c.asJob;
+    ASSERT_NO_FATAL_FAILURE(start(options));
+    reachWelcomePause();
+    if (c.asJob) {
+      session_->type("\x1a");
+      EXPECT_EQ(session_->waitFor("[stopped]\r\n"), "\r\n[stopped]\r\n");
+      // The shell has the terminal as it was: lines, and echo.
+      EXPECT_TRUE(sameSettings(session_->settingsNow(), session_->settingsBefore()))
+          << "the stopped pause kept the terminal";
+      session_->type("fg\r");
+      EXPECT_EQ(session_->waitFor("fg\r\n"), "fg\r\n");
+    } else {
+      kill(session_->pid(), SIGSTOP);
+      kill(session_->pid(), SIGCONT);
+    }
+    // The prompt again, at the start of its line, and one key, no Enter.
+    EXPECT_EQ(session_->waitFor(kPausePrompt), "\r" + kPausePrompt);
+    continueToMenu();
+    quit();
+  }
+}
+
+TEST_F(TerminalTest, TheScreenIsClearedOnlyWhenInputAndOutputAreTheTerminal) {
+  const struct {
+    const char* what;
+    const char* pipedInput;
+    const char* outputPath;
+    int clears;
+    int pauses;
+  } cases[] = {
+      {"both the terminal", nullptr, nullptr, 2, 1},
+      {"input from a pipe", "2 3 H 0\n", nullptr, 0, 0},
+      {"output to a file", nullptr, "out.txt", 0, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PtyOptions options;
+    options.pipedInput = c.pipedInput;
+    options.outputPath = c.outputPath;
+    ASSERT_NO_FATAL_FAILURE(start(options));
+    if (c.pipedInput == nullptr) {
+      // The person answers the welcome pause and quits, typing each when
+      // the program waits for it.
+      if (c.outputPath == nullptr) {
+        session_->waitFor(kPausePrompt);
+      } else {
+        waitForFile(c.outputPath, kPausePrompt);
+      }
+      session_->type("k");
+      if (c.outputPath == nullptr) {
+        session_->waitFor(onScreen(kMainMenuText));
+      } else {
+        waitForFile(c.outputPath, kMainMenuText);
+      }
+      session_->type("0\r");
+    }
+    const int status = session_->waitForEnd();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
+    const std::string seen =
+        c.outputPath != nullptr ? readFile(c.outputPath) : session_->everything();
+    EXPECT_EQ(countOf(seen, kClear), c.clears) << visible(seen);
+    EXPECT_EQ(countOf(seen, kPausePrompt), c.pauses) << visible(seen);
+    // Everything shown stays to be read: the welcome text, and in the piped
+    // run the picked item and the treasure.
+    const std::string welcome = c.outputPath != nullptr ? kWelcomeText : onScreen(kWelcomeText);
+    EXPECT_NE(seen.find(welcome), std::string::npos) << visible(seen);
+    if (c.pipedInput != nullptr) {
+      EXPECT_NE(seen.find(onScreen("\n\n A(n) ")), std::string::npos) << visible(seen);
+      EXPECT_NE(seen.find(onScreen("\n TREASURE FOUND:\n")), std::string::npos) << visible(seen);
+    }
+  }
 }
 
 }  // namespace
