@@ -2,16 +2,13 @@
 // a fixed seed, over a small fixed catalog in a temporary folder of its own
 // (encounters write their result file there). Every input must end the
 // program, at the latest at the end of its input, with status 0.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "base/random.h"
+#include "fuzz_folder.h"
 #include "fuzz_terminal.h"
 #include "shell/program.h"
 
@@ -32,29 +29,11 @@ constexpr char kCatalog[] =
     "Sword_+1 tccWeapons\n"
     "Dagger_of_Venom tccWeapons\n";
 
-std::filesystem::path folder;
-
-void removeFolder() {
-  std::error_code ignored;
-  std::filesystem::current_path("/", ignored);
-  std::filesystem::remove_all(folder, ignored);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // In memory where there is such a folder: rewriting the result file on a
-  // disk makes the file system start writing it out at every encounter.
-  std::error_code error;
-  const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
-                                         ? std::filesystem::path("/dev/shm")
-                                         : std::filesystem::temp_directory_path();
-  std::string pattern = (base / "glimmerkist-fuzz-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  folder = pattern;
-  std::filesystem::current_path(folder);
-  std::ofstream(folder / "data.txt", std::ios::binary) << kCatalog;
-  std::atexit(removeFolder);
+  glimmerkist::enterFuzzFolder("glimmerkist-fuzz");
+  std::ofstream("data.txt", std::ios::binary) << kCatalog;
   return 0;
 }
 

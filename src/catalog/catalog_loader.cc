@@ -18,13 +18,17 @@ void reportCorrupt(Terminal& terminal, const char* reason) {
 
 }  // namespace
 
-LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog) {
+LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog, CatalogFiles kinds) {
   std::error_code error;
   std::ifstream file;
-  // Only a regular file, or a link to one, is a catalog. A folder reads as
-  // empty on some systems, opening a pipe waits for a writer that may never
-  // come, and a device such as /dev/zero never ends: none is opened.
-  if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
+  // By default only a regular file, or a link to one, is a catalog. A folder
+  // reads as empty on some systems, opening a pipe waits for a writer that
+  // may never come, and a device such as /dev/zero never ends: none is
+  // opened. A folder is never a catalog.
+  const bool allowed = kinds == CatalogFiles::kRegularOnly
+                           ? std::filesystem::is_regular_file(path, error)
+                           : !std::filesystem::is_directory(path, error);
+  if (allowed) file.open(path, std::ios::binary);
   // A file that opens but cannot be read is no more use than a missing one.
   if (file.is_open()) file.peek();
   if (!file.is_open() || file.bad()) {

@@ -43,8 +43,20 @@ struct LoadResult {
   std::string badTag;
 };
 
-/// Opens the regular file `path` and reads it into `catalog`. Prints nothing.
-LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog);
+/// Which files a catalog may be read from.
+enum class CatalogFiles {
+  /// Regular files only. The interactive program looks for data.txt without
+  /// being told to, and must not wait on a pipe or read a device for ever.
+  kRegularOnly,
+  /// Anything that opens for reading but a folder: a pipe, /dev/stdin, the
+  /// descriptor of a process substitution. For a catalog named explicitly.
+  kAnyButFolder,
+};
+
+/// Opens `path` and reads it into `catalog`. Prints nothing. kOpenFailed when
+/// `path` is not of the kinds allowed or cannot be opened or read.
+LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog,
+                           CatalogFiles kinds = CatalogFiles::kRegularOnly);
 
 /// Reads an already opened stream into `catalog`, as readCatalogFile does
 /// after the open. Prints nothing; never gives kOpenFailed.

@@ -1,8 +1,8 @@
 // What a treasure chart yields over many hoards: how often each metal turns
 // up and how much of it, how many gems and magic items, and the spread of the
-// hoard's total value. Hoard i of a run is the one drawn after
-// srand(seed + i), so a run covers exactly the hoards that
-// "encounter CHART --count N --seed S" shows.
+// hoard's total value. Hoard i of a run is drawn after srand(hoardSeed(seed,
+// i)), so a run covers exactly the hoards that "encounter CHART --count N
+// --seed S" shows.
 #ifndef GLIMMERKIST_TREASURE_CHART_STATS_H_
 #define GLIMMERKIST_TREASURE_CHART_STATS_H_
 
@@ -39,7 +39,7 @@ struct ChartStats {
 std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percent);
 
 /// Draws `runs` hoards of `chart` on `generator`, hoard i after
-/// srand(seed + i), and sums them up at `rates`. REQUIRES: runs >= 1.
+/// srand(hoardSeed(seed, i)), and sums them up at `rates`. REQUIRES: runs >= 1.
 ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
                             std::uint32_t seed, const CoinRates& rates);
 

@@ -1,8 +1,11 @@
 #include "treasure/coin_rates.h"
 
+#include <charconv>
 #include <cstddef>
 #include <cstdlib>
 #include <optional>
+
+#include "base/quoted_input.h"
 
 namespace glimmerkist {
 namespace {
@@ -10,13 +13,13 @@ namespace {
 // Digits of a whole number in a rate; more cannot be a rate within the limit.
 constexpr std::size_t kMaxDigits = 9;
 
+// Decimal digits only: no sign, no blank, no base prefix.
 std::optional<std::int64_t> readWhole(std::string_view digits) {
   if (digits.empty() || digits.size() > kMaxDigits) return std::nullopt;
-  std::int64_t value = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
+  std::uint32_t value = 0;
+  const char* end = digits.data() + digits.size();
+  const auto [stop, problem] = std::from_chars(digits.data(), end, value);
+  if (problem != std::errc() || stop != end) return std::nullopt;
   return value;
 }
 
@@ -71,14 +74,14 @@ bool parseRates(std::string_view text, CoinRates& rates, std::string& error) {
     const std::string_view entry = text.substr(0, comma);
     const std::size_t equals = entry.find('=');
     if (equals == std::string_view::npos) {
-      error = "\"" + std::string(entry) + "\" is not of the form metal=value (cp, sp, ep, gp, pp)";
+      error = quotedInput(entry) + " is not of the form metal=value (cp, sp, ep, gp, pp)";
       return false;
     }
     const std::string_view code = entry.substr(0, equals);
     const std::string_view value = entry.substr(equals + 1);
     const int metal = metalFromCode(code);
     if (metal < 0) {
-      error = "\"" + std::string(code) + "\" is no metal; the metals are cp, sp, ep, gp and pp";
+      error = quotedInput(code) + " is no metal; the metals are cp, sp, ep, gp and pp";
       return false;
     }
     if (named[metal]) {
@@ -89,7 +92,7 @@ bool parseRates(std::string_view text, CoinRates& rates, std::string& error) {
     const std::optional<std::int64_t> units =
         value.find('/') != std::string_view::npos ? readFraction(value) : readDecimal(value);
     if (!units || *units > kMaxRateGp * kUnitsPerGp) {
-      error = std::string(entry) + " is not a value from 0 to " + std::to_string(kMaxRateGp) +
+      error = quotedInput(entry) + " is not a value from 0 to " + std::to_string(kMaxRateGp) +
               " gp in steps of 0.0001 gp";
       return false;
     }

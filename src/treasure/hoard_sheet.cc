@@ -8,7 +8,14 @@
 namespace glimmerkist {
 
 std::uint32_t hoardSeed(std::uint32_t first, std::int64_t index) {
-  return first + static_cast<std::uint32_t>(index);
+  if (index == 0) return first;
+  std::uint32_t h = first + static_cast<std::uint32_t>(index) * 0x9E3779B9u;
+  h ^= h >> 16;
+  h *= 0x85EBCA6Bu;
+  h ^= h >> 13;
+  h *= 0xC2B2AE35u;
+  h ^= h >> 16;
+  return h;
 }
 
 void drawHoard(TreasureGenerator& generator, std::int32_t chart, std::uint32_t seed) {

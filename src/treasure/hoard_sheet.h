@@ -34,8 +34,19 @@ struct HoardSheet {
   std::vector<ItemLine> magicItems;
 };
 
-/// The seed of hoard `index` (from 0) of a run whose first seed is `first`:
-/// first + index, modulo 2^32.
+/// What goes with every hoard besides its contents.
+struct HoardSheetOptions {
+  CoinRates rates;
+  /// Characters to split the coins among; 0 for no split.
+  std::int32_t splitAmong = 0;
+};
+
+/// The seed of hoard or item `index` (from 0) of a run whose first seed is
+/// `first`. The first keeps `first`, so a run seeded with S starts with what
+/// the interactive program draws first after srand(S). Every later one is
+/// the murmur3 finaliser of first + index * 0x9E3779B9 (modulo 2^32): the
+/// generator's first draws climb almost in step with the seed, so
+/// neighbouring seeds would give hoards that follow a visible pattern.
 std::uint32_t hoardSeed(std::uint32_t first, std::int64_t index);
 
 /// Empties the generator's hoard and fills it by `chart` after srand(seed):

@@ -3,18 +3,23 @@
 #include "roll/roll_command.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "roll/catalog_source.h"
 #include "roll_run.h"
 #include "support/reference_random.h"
 #include "support/temp_dir.h"
+#include "treasure/hoard_sheet.h"
 
 namespace glimmerkist::roll {
 namespace {
@@ -32,14 +37,13 @@ TEST_F(RollCommandTest, HelpIsShownForTheProgramAndEachCommand) {
   };
   const Case cases[] = {
       {{"--help"},
-       {"Usage: glimmerkist-roll", "encounter", "item", "stats", "catalog", "1 pp = 5 gp",
-        "1 cp = 1/100 gp"}},
+       {"Usage: glimmerkist-roll", "encounter", "item", "stats", "catalog", "--version"}},
       {{"encounter", "--help"},
-       {"Usage: glimmerkist-roll encounter", "--count", "--seed", "--split", "--rates",
-        "1 ep = 1/2 gp", "srand(S + i)"}},
-      {{"item", "-h"}, {"Usage: glimmerkist-roll item", "CATEGORY", "tccWeapons"}},
-      {{"stats", "--help"}, {"Usage: glimmerkist-roll stats", "--runs", "1 sp = 1/10 gp"}},
-      {{"catalog", "--help"}, {"Usage: glimmerkist-roll catalog", "--catalog"}},
+       {"Usage: glimmerkist-roll encounter", "--count", "--seed", "--split", "--rates", "--quiet",
+        "1 ep = 1/2 gp", "states its seed"}},
+      {{"item", "-h"}, {"Usage: glimmerkist-roll item", "CATEGORY", "tccWeapons", "--quiet"}},
+      {{"stats", "--help"}, {"Usage: glimmerkist-roll stats", "--count", "1 sp = 1/10 gp"}},
+      {{"catalog", "--help"}, {"Usage: glimmerkist-roll catalog", "--catalog", "--format"}},
   };
   for (const Case& c : cases) {
     const RollRun run = roll(c.arguments);
@@ -48,13 +52,25 @@ TEST_F(RollCommandTest, HelpIsShownForTheProgramAndEachCommand) {
     for (const char* mention : c.mentions) {
       EXPECT_NE(run.out.find(mention), std::string::npos) << c.arguments[0] << ": " << mention;
     }
+    // A terminal's width, and the game master's words rather than the code's.
+    for (const std::string& line : linesOf(run.out)) {
+      EXPECT_LE(line.size(), 80u) << c.arguments[0] << ": " << line;
+    }
+    EXPECT_EQ(run.out.find("srand"), std::string::npos) << c.arguments[0];
+    EXPECT_EQ(run.out.find("\n\n\n"), std::string::npos) << c.arguments[0];
+    // The coin values are told only where coins are valued.
+    const bool valued = c.arguments[0] == "encounter" || c.arguments[0] == "stats";
+    EXPECT_EQ(run.out.find("1 pp = 5 gp") != std::string::npos, valued) << c.arguments[0];
   }
+  const RollRun version = roll({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, GLIMMERKIST_VERSION "\n");
 }
 
 TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
   struct Case {
     std::vector<std::string> arguments;
-    const char* message;
+    std::string message;
   };
   const Case cases[] = {
       {{}, "A subcommand is required"},
@@ -63,35 +79,56 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"encounter"}, "CHART is required"},
       {{"encounter", "AB"}, "\"AB\" is no chart; a chart is one letter, A to Z"},
       {{"encounter", "7"}, "\"7\" is no chart"},
-      {{"encounter", "A", "B"}, "not expected: B"},
+      {{"encounter", "A", "B"}, "unexpected argument \"B\""},
       {{"encounter", "A", "--count", "0"}, "--count: Value 0 not in range 1 to 10000"},
       {{"encounter", "A", "--count", "10001"}, "--count: Value 10001 not in range"},
-      {{"encounter", "A", "--count", "many"}, "--count"},
-      {{"encounter", "A", "--seed", "-1"},
-       "--seed: \"-1\" is not a whole number from 0 to 4294967295"},
-      {{"encounter", "A", "--seed", "4294967296"}, "--seed: \"4294967296\" is not a whole number"},
+      {{"encounter", "A", "--count", "many"}, "--count: \"many\" is not a whole number"},
+      {{"encounter", "A", "--count", "0x10"}, "--count: \"0x10\" is not a whole number"},
+      {{"encounter", "A", "--count", "+5"}, "--count: \"+5\" is not a whole number"},
+      {{"encounter", "A", "--count", " 5"}, "--count: \" 5\" is not a whole number"},
+      {{"encounter", "A", "--count", ""}, "--count: \"\" is not a whole number"},
+      {{"encounter", "A", "--count", "99999999999999999999"}, "--count: \"99999999999999999999\""},
+      {{"encounter", "A", "--seed", "-1"}, "--seed: \"-1\" is not a whole number"},
+      {{"encounter", "A", "--seed", "4294967296"},
+       "--seed: Value 4294967296 not in range 0 to 4294967295"},
       {{"encounter", "A", "--seed", "12x"}, "--seed: \"12x\" is not a whole number"},
+      {{"encounter", "A", "--seed", "0x10"}, "--seed: \"0x10\" is not a whole number"},
       {{"encounter", "A", "--seed"}, "--seed"},
-      {{"encounter", "A", "--format", "xml"}, "--format: xml not in {text,json,markdown}"},
-      {{"encounter", "A", "--format", "JSON"}, "--format"},
+      {{"encounter", "A", "--format", "xml"},
+       "--format: \"xml\" is no format; the formats are text, json and markdown"},
+      {{"encounter", "A", "--format", "json\x1b[2J"}, "--format: \"json\\x1b[2J\" is no format"},
+      {{"encounter", "A", "--catalog", ""}, "--catalog: an empty name names no catalog"},
+      {{"encounter", ""}, "CHART: \"\" is no chart"},
+      {{"encounter", "A\nB"}, "CHART: \"A\\nB\" is no chart"},
+      {{"encounter", std::string(5000000, 'Q')},
+       "CHART: \"" + std::string(60, 'Q') + "\"... is no chart"},
       {{"encounter", "A", "--split", "0", "--format", "json"}, "--split: Value 0 not in range"},
-      {{"encounter", "A", "--split", "2"}, "--split and --rates go with --format json or markdown"},
-      {{"encounter", "A", "--rates", "pp=10"}, "--split and --rates go with --format json"},
+      {{"encounter", "A", "--split", "2"},
+       "--split: goes with --format json or markdown; the text report has no totals"},
+      {{"encounter", "A", "--rates", "pp=10"}, "--rates: goes with --format json or markdown"},
       {{"encounter", "A", "--format", "json", "--rates", "pp=ten"},
-       "--rates: pp=ten is not a value"},
-      {{"encounter", "A", "--what"}, "not expected: --what"},
+       "--rates: \"pp=ten\" is not a value"},
+      {{"encounter", "A", "--what"}, "unexpected argument \"--what\""},
       {{"item", "18"},
        "\"18\" is no category; give a number from 0 to 17 or a tag such as tccWeapons"},
       {{"item", "-1"}, "\"-1\" is no category"},
       {{"item", "tccweapons"}, "\"tccweapons\" is no category"},
       {{"item", "Weapons"}, "\"Weapons\" is no category"},
+      {{"item", ""}, "CATEGORY: \"\" is no category"},
+      {{"item", "tccWeapons\n"}, "CATEGORY: \"tccWeapons\\n\" is no category"},
+      {{"item", "0x1"}, "\"0x1\" is no category"},
       {{"item", "--count", "0"}, "--count: Value 0 not in range"},
-      {{"item", "--split", "2"}, "not expected: --split"},
+      {{"item", "--split", "2"}, "--split: item draws no coins to share"},
+      {{"item", "--rates", "pp=1"}, "--rates: item draws no coins to value"},
       {{"stats", "A", "XY"}, "\"XY\" is no chart"},
-      {{"stats", "--runs", "0"}, "--runs: Value 0 not in range 1 to 10000000"},
-      {{"stats", "--catalog", "data.txt"}, "not expected: --catalog"},
+      {{"stats", "--runs", "0"}, "--count: Value 0 not in range 1 to 10000000"},
+      {{"stats", "--count", "0"}, "--count: Value 0 not in range 1 to 10000000"},
+      {{"stats", "--catalog", "data.txt"}, "--catalog: stats reads no catalog"},
       {{"stats", "--rates", "gold=1"}, "--rates: \"gold\" is no metal"},
-      {{"catalog", "extra"}, "not expected: extra"},
+      {{"catalog", "extra"}, "unexpected argument \"extra\""},
+      {{"catalog", "a\nb"}, "unexpected argument \"a\\nb\""},
+      {{"catalog", "--seed", "3"}, "--seed: catalog draws nothing, so it needs no seed"},
+      {{"encounter", "A", "--" + std::string(300000, 'w')}, "unexpected argument \"--wwww"},
   };
   for (const Case& c : cases) {
     const RollRun run = roll(c.arguments);
@@ -102,6 +139,7 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     ASSERT_FALSE(run.err.empty());
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_LE(run.err.size(), 400u);
   }
 }
 
@@ -110,19 +148,22 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
   writeFile("mismatch.txt", "<note> x </note>\nWand_of_Ash tccWands\nBlade_of_Dusk tccWeapon\n");
   writeFile("notag.txt", "<note> </note>\nA tccRings\nB tccRods\nDangling_Name\n");
   writeFile("unclosed.txt", "<note> never closed\nA tccRings\n");
+  writeFile("tag.txt", "<note> </note>\nCrown " + std::string(1000000, 'x') + "\n");
   struct Case {
     const char* file;
-    const char* message;
+    std::string message;
   };
   const Case cases[] = {
-      {"absent.txt", "cannot open the catalog absent.txt"},
-      {"folder", "cannot open the catalog folder"},
+      {"absent.txt", "the catalog \"absent.txt\" does not exist"},
+      {"folder", "the catalog \"folder\" is a folder, not a file"},
       {"mismatch.txt",
-       "mismatch.txt: record 2, \"Blade_of_Dusk\" \"tccWeapon\": the tag is none of the 18 "
+       "\"mismatch.txt\": record 2, \"Blade_of_Dusk\" \"tccWeapon\": the tag is none of the 18 "
        "category tags"},
       {"notag.txt",
-       "notag.txt: record 3, \"Dangling_Name\": the file ends before the record's tag"},
-      {"unclosed.txt", "unclosed.txt: the note opened by <note> is never closed by </note>"},
+       "\"notag.txt\": record 3, \"Dangling_Name\": the file ends before the record's tag"},
+      {"unclosed.txt", "\"unclosed.txt\": the note opened by <note> is never closed by </note>"},
+      {"tag.txt", "\"tag.txt\": record 1, \"Crown\" \"" + std::string(60, 'x') +
+                      "\"...: the tag is none of the 18 category tags"},
   };
   for (const Case& c : cases) {
     for (const char* command : {"catalog", "encounter", "item"}) {
@@ -132,8 +173,11 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
       EXPECT_EQ(run.status, 1) << command << " " << c.file;
       EXPECT_EQ(run.out, "");
       // The loader's own report, its screen clearing and its pause stay out.
-      EXPECT_EQ(run.err, std::string("glimmerkist-roll: using the catalog ") + c.file +
-                             "\nglimmerkist-roll: " + c.message + "\n");
+      EXPECT_EQ(run.err, std::string("glimmerkist-roll: using the catalog \"") + c.file +
+                             "\"\nglimmerkist-roll: " + c.message + "\n");
+      // Told to be quiet, the command still names the problem.
+      arguments.push_back("-q");
+      EXPECT_EQ(roll(arguments).err, "glimmerkist-roll: " + c.message + "\n");
     }
   }
 }
@@ -141,7 +185,7 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
 TEST_F(RollCommandTest, CatalogCountsTheItemsOfEachCategory) {
   const RollRun run = roll({"catalog"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err, "glimmerkist-roll: using the catalog data.txt\n");
+  EXPECT_EQ(run.err, "glimmerkist-roll: using the catalog \"data.txt\"\n");
   const std::vector<std::string> lines = linesOf(run.out);
   ASSERT_EQ(lines.size(), 1u + 18u + 1u);
   int total = 0;
@@ -159,6 +203,21 @@ TEST_F(RollCommandTest, CatalogCountsTheItemsOfEachCategory) {
   EXPECT_EQ(lines.back().substr(0, 6), " Total");
   EXPECT_EQ(std::stoi(lines.back().substr(6)), total);
 }
+
+#ifndef _WIN32
+TEST_F(RollCommandTest, ANamedCatalogMayBeAPipe) {
+  ASSERT_EQ(mkfifo("pipe.txt", 0600), 0);
+  std::thread writer([] { writeFile("pipe.txt", sampleCatalog()); });
+  const RollRun piped = roll({"catalog", "--catalog", "pipe.txt", "--format", "json"});
+  writer.join();
+  ASSERT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out, roll({"catalog", "--format", "json"}).out);
+  // Looking for data.txt never waits on a pipe of that name.
+  std::filesystem::remove("data.txt");
+  ASSERT_EQ(mkfifo("data.txt", 0600), 0);
+  EXPECT_EQ(findCatalog({"data.txt"}), "");
+}
+#endif
 
 TEST_F(RollCommandTest, DefaultCatalogIsDataTxtHereThenTheInstalledOne) {
   const std::vector<std::string> candidates = defaultCatalogCandidates();
@@ -207,16 +266,24 @@ TEST_F(RollCommandTest, TextHoardsAndItemsStateTheirSeeds) {
   for (const std::string& line : linesOf(hoards.out)) {
     if (line.rfind(" Hoard ", 0) == 0) {
       EXPECT_EQ(line, " Hoard " + std::to_string(headings + 1) + " of 3: chart J, seed " +
-                          std::to_string(10 + headings));
+                          std::to_string(hoardSeed(10, headings)));
       ++headings;
     }
   }
   EXPECT_EQ(headings, 3);
 
+  // Numbers are decimal whatever their leading zeros; format names go in any case; -q
+  // leaves standard error empty.
+  const RollRun ten = roll({"encounter", "J", "--count", "010", "--format", "JSON", "-q"});
+  ASSERT_EQ(ten.status, 0) << ten.err;
+  EXPECT_EQ(nlohmann::json::parse(ten.out)["hoards"].size(), 10u);
+  EXPECT_EQ(ten.err, "");
+  EXPECT_EQ(roll({"item", "--format", "MarkDown", "--quiet"}).out.rfind("| Item |", 0), 0u);
+
   const RollRun items = roll({"item", "3", "--count", "2", "--seed", "10"});
   ASSERT_EQ(items.status, 0);
   // tccRods holds nothing in the sample: the line shows no name.
-  EXPECT_EQ(items.out, " A(n)   (tccRods, seed 10)\n A(n)   (tccRods, seed 11)\n");
+  EXPECT_EQ(items.out, " A(n)   (tccRods, seed 10)\n A(n)   (tccRods, seed 888966967)\n");
 }
 
 TEST_F(RollCommandTest, CategoriesAreNamedByNumberOrTag) {

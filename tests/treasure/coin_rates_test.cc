@@ -58,10 +58,10 @@ TEST(CoinRatesTest, BadListsAreRefusedWithAReasonAndChangeNothing) {
       {"xp=1", "\"xp\" is no metal"},
       {"PP=1", "\"PP\" is no metal"},
       {"cp=1,cp=2", "cp is given twice"},
-      {"cp=", "cp= is not a value"},
-      {"cp=abc", "cp=abc is not a value"},
-      {"cp=-1", "cp=-1 is not a value"},
-      {"cp=1e2", "cp=1e2 is not a value"},
+      {"cp=", "\"cp=\" is not a value"},
+      {"cp=abc", "\"cp=abc\" is not a value"},
+      {"cp=-1", "\"cp=-1\" is not a value"},
+      {"cp=1e2", "\"cp=1e2\" is not a value"},
       {"cp=0.00001", "in steps of 0.0001"},
       {"cp=1/3", "in steps of 0.0001"},
       {"cp=1/240", "in steps of 0.0001"},
@@ -69,7 +69,11 @@ TEST(CoinRatesTest, BadListsAreRefusedWithAReasonAndChangeNothing) {
       {"cp=1/", "is not a value"},
       {"pp=10000.0001", "from 0 to 10000 gp"},
       {"pp=99999999999", "from 0 to 10000 gp"},
-      {"pp=10,ep=x", "ep=x is not a value"},
+      {"pp=10,ep=x", "\"ep=x\" is not a value"},
+      {"cp=+1", "\"cp=+1\" is not a value"},
+      {"cp=0x10", "\"cp=0x10\" is not a value"},
+      {"cp= 1", "\"cp= 1\" is not a value"},
+      {"cp=1\n,gp=2", "\"cp=1\\n\" is not a value"},
   };
   for (const Case& c : cases) {
     CoinRates rates;

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "base/random.h"
 #include "treasure/gem_names.h"
@@ -103,11 +105,68 @@ TEST(HoardSheetTest, SheetWritesDownTheGeneratorsHoard) {
   }
 }
 
-TEST(HoardSheetTest, HoardSeedsCountOnAndWrapRound) {
-  EXPECT_EQ(hoardSeed(10, 0), 10u);
-  EXPECT_EQ(hoardSeed(10, 5), 15u);
-  EXPECT_EQ(hoardSeed(4294967295u, 1), 0u);
-  EXPECT_EQ(hoardSeed(4294967290u, 9999999), 9999993u);
+TEST(HoardSheetTest, TheFirstHoardKeepsItsSeedAndLaterOnesAreMixed) {
+  // Later seeds worked out apart from the program (murmur3's finaliser over
+  // first + index * 0x9E3779B9, modulo 2^32).
+  const struct {
+    std::uint32_t first;
+    std::int64_t index;
+    std::uint32_t seed;
+  } cases[] = {
+      {10, 0, 10},         {10, 1, 888966967u},          {10, 5, 635670002u},
+      {0, 1, 2462723854u}, {4294967295u, 1, 920564995u}, {4294967290u, 9999999, 2956204153u},
+  };
+  for (const auto& c : cases) EXPECT_EQ(hoardSeed(c.first, c.index), c.seed);
+}
+
+// Spearman's rank correlation of the pairs (values[i], values[i + 1]), ties
+// taking the mean of their ranks.
+double neighbourRankCorrelation(const std::vector<int>& values) {
+  const std::size_t n = values.size();
+  std::vector<std::size_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = i;
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
+  std::vector<double> rank(n);
+  for (std::size_t i = 0; i < n;) {
+    std::size_t j = i;
+    while (j < n && values[order[j]] == values[order[i]]) ++j;
+    for (std::size_t k = i; k < j; ++k) rank[order[k]] = static_cast<double>(i + j - 1) / 2.0;
+    i = j;
+  }
+  double meanX = 0, meanY = 0;
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    meanX += rank[i];
+    meanY += rank[i + 1];
+  }
+  const auto pairs = static_cast<double>(n - 1);
+  meanX /= pairs;
+  meanY /= pairs;
+  double xy = 0, xx = 0, yy = 0;
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    xy += (rank[i] - meanX) * (rank[i + 1] - meanY);
+    xx += (rank[i] - meanX) * (rank[i] - meanX);
+    yy += (rank[i + 1] - meanY) * (rank[i + 1] - meanY);
+  }
+  return xy / std::sqrt(xx * yy);
+}
+
+TEST(HoardSheetTest, NeighbouringHoardsAreIndependent) {
+  // Chart Y holds 200 to 1200 gold pieces and nothing else.
+  TreasureGenerator generator;
+  for (std::uint32_t first : {5000u, 1u, 4294966000u}) {
+    std::vector<int> gold;
+    std::vector<int> countingOn;
+    for (std::int64_t i = 0; i < 1000; ++i) {
+      drawHoard(generator, 24, hoardSeed(first, i));
+      gold.push_back(generator.getGoldPieces());
+      drawHoard(generator, 24, first + static_cast<std::uint32_t>(i));
+      countingOn.push_back(generator.getGoldPieces());
+    }
+    EXPECT_LE(std::fabs(neighbourRankCorrelation(gold)), 0.1) << first;
+    // Seeds that merely count on give hoards that climb with them.
+    EXPECT_GT(neighbourRankCorrelation(countingOn), 0.9) << first;
+  }
 }
 
 TEST(HoardSheetTest, DrawHoardStartsFromAnEmptyHoard) {

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/quoted_input.h"
+
 namespace glimmerkist::roll {
 namespace {
 
@@ -21,8 +23,6 @@ std::string besideExecutable() {
   return "";
 #endif
 }
-
-std::string quoted(const std::string& token) { return "\"" + token + "\""; }
 
 }  // namespace
 
@@ -45,22 +45,32 @@ std::string findCatalog(const std::vector<std::string>& candidates) {
 }
 
 std::string describeLoadProblem(const LoadResult& result, const std::string& path) {
+  const std::string file = quotedInput(path);
   const std::string record = "record " + std::to_string(result.badRecord);
   switch (result.status) {
     case LoadStatus::kLoaded:
       return "";
     case LoadStatus::kOpenFailed:
-      return "cannot open the catalog " + path;
+      return describeOpenFailure(path);
     case LoadStatus::kTagMismatch:
-      return path + ": " + record + ", " + quoted(result.badName) + " " + quoted(result.badTag) +
-             ": the tag is none of the 18 category tags";
+      return file + ": " + record + ", " + quotedInput(result.badName) + " " +
+             quotedInput(result.badTag) + ": the tag is none of the 18 category tags";
     case LoadStatus::kMissingTag:
-      return path + ": " + record + ", " + quoted(result.badName) +
+      return file + ": " + record + ", " + quotedInput(result.badName) +
              ": the file ends before the record's tag";
     case LoadStatus::kNoteNotClosed:
-      return path + ": the note opened by <note> is never closed by </note>";
+      return file + ": the note opened by <note> is never closed by </note>";
   }
-  return path + ": the catalog did not load";
+  return file + ": the catalog did not load";
+}
+
+std::string describeOpenFailure(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (fs::is_directory(status))
+    return "the catalog " + quotedInput(path) + " is a folder, not a file";
+  if (!fs::exists(status)) return "the catalog " + quotedInput(path) + " does not exist";
+  return "the catalog " + quotedInput(path) + " cannot be opened for reading";
 }
 
 }  // namespace glimmerkist::roll

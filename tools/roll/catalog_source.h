@@ -24,8 +24,11 @@ std::vector<std::string> defaultCatalogCandidates();
 std::string findCatalog(const std::vector<std::string>& candidates);
 
 /// One line on what kept `path` from loading, without a line end; "" when
-/// `result` says the whole file loaded.
+/// `result` says the whole file loaded. Names and tokens are quoted.
 std::string describeLoadProblem(const LoadResult& result, const std::string& path);
+
+/// Why `path` did not open: a folder, no such file, or unreadable.
+std::string describeOpenFailure(const std::string& path);
 
 }  // namespace glimmerkist::roll
 

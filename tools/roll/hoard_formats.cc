@@ -4,6 +4,7 @@
 
 #include "catalog/item_category.h"
 #include "roll/output_format.h"
+#include "treasure/hoard_json.h"
 #include "treasure/treasure_chart.h"
 
 namespace glimmerkist::roll {
@@ -11,56 +12,6 @@ namespace {
 
 std::string chartLetter(std::int32_t chart) {
   return std::string(1, kTreasureCharts[chart].letter);
-}
-
-Json itemJson(const ItemLine& item) {
-  Json json = Json::object();
-  if (isCategoryCode(item.category)) {
-    json["name"] = item.name;
-    json["category"] = item.category;
-    json["tag"] = std::string(kCategoryTags[item.category]);
-  } else {
-    // Drawn from a category that holds no items.
-    json["name"] = nullptr;
-    json["category"] = nullptr;
-    json["tag"] = nullptr;
-  }
-  return json;
-}
-
-Json splitJson(const HoardSheet& sheet, const HoardSheetOptions& options) {
-  const PartySplit split = splitCoins(sheet.coins, options.splitAmong);
-  Json json = Json::object();
-  json["characters"] = split.characters;
-  json["each"] = coinsJson(split.each);
-  json["each_gp"] = goldPieces(coinValue(split.each, options.rates));
-  json["remainder"] = coinsJson(split.remainder);
-  json["remainder_gp"] = goldPieces(coinValue(split.remainder, options.rates));
-  json["shared_gp"] = goldPieces(gemsWorth(sheet) * kUnitsPerGp);
-  return json;
-}
-
-Json hoardJson(const HoardSheet& sheet, const HoardSheetOptions& options) {
-  Json json = Json::object();
-  json["chart"] = chartLetter(sheet.chart);
-  json["seed"] = sheet.seed;
-  json["coins"] = coinsJson(sheet.coins);
-  json["gems"] = Json::array();
-  for (const GemLine& gem : sheet.gems) {
-    Json gemJson = Json::object();
-    if (gem.name.empty()) {
-      gemJson["name"] = nullptr;
-    } else {
-      gemJson["name"] = gem.name;
-    }
-    gemJson["value_gp"] = gem.valueGp;
-    json["gems"].push_back(gemJson);
-  }
-  json["magic_items"] = Json::array();
-  for (const ItemLine& item : sheet.magicItems) json["magic_items"].push_back(itemJson(item));
-  json["total_gp"] = goldPieces(totalValue(sheet, options.rates));
-  if (options.splitAmong > 0) json["split"] = splitJson(sheet, options);
-  return json;
 }
 
 void writeSplitMarkdown(std::ostream& out, const HoardSheet& sheet,
@@ -113,11 +64,7 @@ void writeHoardHeading(std::ostream& out, std::int32_t chart, std::uint32_t seed
 
 void writeHoardsJson(std::ostream& out, const std::vector<HoardSheet>& sheets,
                      const HoardSheetOptions& options) {
-  Json document = Json::object();
-  document["rates_gp"] = ratesJson(options.rates);
-  document["hoards"] = Json::array();
-  for (const HoardSheet& sheet : sheets) document["hoards"].push_back(hoardJson(sheet, options));
-  writeJsonDocument(out, document);
+  out << hoardsJson(sheets, options);
 }
 
 void writeHoardsMarkdown(std::ostream& out, const std::vector<HoardSheet>& sheets,

@@ -3,9 +3,7 @@
 // same data plus each hoard's total value and, when asked, the party's
 // shares of its coins.
 //
-// In JSON, counts, seeds and gem values are integers; amounts of money in
-// gold pieces (total_gp, each_gp, ...) are numbers exact to 0.0001 gp,
-// written with no more digits than they need.
+// The JSON layout is the core's (treasure/hoard_json.h).
 #ifndef GLIMMERKIST_ROLL_HOARD_FORMATS_H_
 #define GLIMMERKIST_ROLL_HOARD_FORMATS_H_
 
@@ -18,19 +16,12 @@
 
 namespace glimmerkist::roll {
 
-/// What goes with every hoard besides its contents.
-struct HoardSheetOptions {
-  CoinRates rates;
-  /// Characters to split the coins among; 0 for no split.
-  std::int32_t splitAmong = 0;
-};
-
 /// The line before hoard `index` (from 0) of `count` in text, such as
 /// " Hoard 1 of 3: chart A, seed 42".
 void writeHoardHeading(std::ostream& out, std::int32_t chart, std::uint32_t seed, int index,
                        int count);
 
-/// The hoards as one JSON document: {"rates_gp": {...}, "hoards": [...]}.
+/// The hoards as one JSON document: {"format_version", "rates_gp", "hoards"}.
 void writeHoardsJson(std::ostream& out, const std::vector<HoardSheet>& sheets,
                      const HoardSheetOptions& options);
 

@@ -1,38 +1,27 @@
 #include "roll/output_format.h"
 
 namespace glimmerkist::roll {
+namespace {
+
+// ASCII punctuation that Markdown or inline HTML may read as markup; a
+// backslash before any ASCII punctuation shows it as itself. "|" would end
+// the cell, "&" start an entity, "<" a tag.
+constexpr std::string_view kMarkup = "\\|*_~`[]<>&#!";
+
+}  // namespace
 
 const std::array<std::string_view, kMetalCount> kMetalNames = {
     "Copper pieces", "Silver pieces", "Electrum pieces", "Gold pieces", "Platinum pieces"};
 
-void writeJsonDocument(std::ostream& out, const Json& document) {
-  out << document.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
-}
-
 std::string markdownCell(std::string_view text) {
   std::string cell;
+  cell.reserve(text.size());
   for (char c : text) {
-    // A backslash makes each of these plain text; a line end would end the row.
-    if (std::string_view("\\|*_`[]<>#").find(c) != std::string_view::npos) cell += '\\';
+    if (kMarkup.find(c) != std::string_view::npos) cell += '\\';
+    // A line end would end the row.
     cell += (c == '\n' || c == '\r') ? ' ' : c;
   }
   return cell;
-}
-
-Json coinsJson(const Coins& coins) {
-  Json json = Json::object();
-  for (int metal = 0; metal < kMetalCount; ++metal) {
-    json[std::string(kMetalCodes[metal])] = coins[metal];
-  }
-  return json;
-}
-
-Json ratesJson(const CoinRates& rates) {
-  Json json = Json::object();
-  for (int metal = 0; metal < kMetalCount; ++metal) {
-    json[std::string(kMetalCodes[metal])] = goldPieces(rates.units[metal]);
-  }
-  return json;
 }
 
 std::string ratesSentence(const CoinRates& rates) {

@@ -1,15 +1,22 @@
 #include "roll/roll_command.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstdint>
 #include <ctime>
-#include <limits>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "base/quoted_input.h"
 #include "catalog/item_category.h"
 #include "roll/roll_commands.h"
 #include "treasure/treasure_chart.h"
+
+#ifndef GLIMMERKIST_VERSION
+#define GLIMMERKIST_VERSION "unknown"
+#endif
 
 namespace glimmerkist::roll {
 namespace {
@@ -18,240 +25,325 @@ constexpr std::int32_t kMaxCount = 10000;
 constexpr std::int32_t kMaxSplit = 10000;
 constexpr std::int64_t kMaxRuns = 10000000;
 
+// Every line of the help stays within 80 columns.
 const char kRatesHelp[] =
-    "Coin values in gold pieces: 1 cp = 1/100 gp, 1 sp = 1/10 gp, 1 ep = 1/2 gp,\n"
-    "1 gp = 1 gp, 1 pp = 5 gp. Change any of them with --rates, such as\n"
-    "--rates pp=10,ep=1 or --rates cp=1/200: each value a number of gold pieces\n"
-    "from 0 to 10000 in steps of 0.0001, written 0.05 or 1/20. Gems count at the\n"
-    "whole gold pieces they are shown with.";
+    "Coins count at 1 cp = 1/100 gp, 1 sp = 1/10 gp, 1 ep = 1/2 gp and\n"
+    "1 pp = 5 gp, gems at the whole gold pieces they are shown with. Change a\n"
+    "coin's value with --rates, such as --rates pp=10,ep=1 or --rates cp=1/200:\n"
+    "from 0 to 10000 gp in steps of 0.0001, written 0.05 or 1/20.";
 
-const char kEncounterSeedHelp[] =
-    "Hoard i (from 0) is drawn after srand(S + i), modulo 2^32, so every hoard\n"
-    "states the one seed that gives it on its own: with --seed S the first hoard\n"
-    "is the one the interactive program shows for its first encounter of the\n"
-    "chart when seeded with S. S defaults to the clock.";
+const char kHoardSeedHelp[] =
+    "Every hoard states its seed; --seed with that number draws the same hoard\n"
+    "again on its own. The first hoard gets S itself; each later hoard gets a\n"
+    "seed of its own, well mixed from S and its place, so that hoards drawn\n"
+    "together are as unalike as hoards drawn one by one. Without --seed, S\n"
+    "comes from the clock.";
 
 const char kItemSeedHelp[] =
-    "Item i (from 0) is drawn after srand(S + i), modulo 2^32, the way the\n"
-    "interactive program picks its first item when seeded with S + i. S defaults\n"
-    "to the clock.";
+    "Every item states its seed; --seed with that number draws the same item\n"
+    "again. Seeds follow from S as they do for hoards (see encounter --help).\n"
+    "Without --seed, S comes from the clock.";
 
 const char kStatsSeedHelp[] =
-    "Hoard i (from 0) of every chart is drawn after srand(S + i), modulo 2^32:\n"
-    "the hoards that encounter CHART --count N --seed S shows. S defaults to the\n"
-    "clock.";
+    "The hoards of each chart are the ones that encounter CHART --count N\n"
+    "--seed S would show. Without --seed, S comes from the clock.";
 
-// Everything the command line can set; each command reads its own part.
-struct Arguments {
-  std::string chart;
-  std::string category;
-  std::vector<std::string> charts;
-  std::int32_t count = 1;
-  std::string seed;
-  std::string catalog;
-  std::string format = "text";
-  std::int32_t split = 0;
-  std::string rates;
-  std::int64_t runs = 100000;
-};
+const char kExitHelp[] =
+    "Exit status: 0 when done, 1 for a catalog that cannot be read, 2 for bad\n"
+    "arguments. glimmerkist-roll COMMAND --help tells more of each command.";
 
-// A bad argument found after CLI11 has read the line.
-struct UsageError {
-  std::string message;
-};
+// A validator that words its own complaint about the text it was given.
+CLI::Validator validator(std::function<std::string(std::string&)> check) {
+  return CLI::Validator(std::move(check), "");
+}
 
-void addSeed(CLI::App& command, Arguments& arguments) {
-  command.add_option("--seed", arguments.seed, "Seed of the first draw, 0 to 4294967295")
+// Whole numbers are decimal digits and nothing else: "010" is ten, and a
+// sign, a blank or "0x" is refused. The number goes on to CLI11 in its
+// plain form, so CLI11 never reads it in another base.
+CLI::Validator wholeNumber() {
+  return validator([](std::string& text) -> std::string {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, problem] = std::from_chars(text.data(), end, value);
+    if (text.empty() || problem != std::errc() || stop != end) {
+      return quotedInput(text) + " is not a whole number";
+    }
+    text = std::to_string(value);
+    return "";
+  });
+}
+
+// A range check whose bounds the help does not repeat.
+template <typename T>
+CLI::Validator range(T low, T high) {
+  return CLI::Range(low, high).description("");
+}
+
+CLI::Validator chartLetter() {
+  return validator([](std::string& text) -> std::string {
+    const std::int32_t chart = chartIndexFromLetter(text);
+    if (chart < 0) return quotedInput(text) + " is no chart; a chart is one letter, A to Z";
+    text = std::to_string(chart);
+    return "";
+  });
+}
+
+// A number from 0 to 17, or a tag exactly as the catalog spells it.
+CLI::Validator categoryName() {
+  return validator([](std::string& text) -> std::string {
+    int code = categoryFromTag(text);
+    if (code == kNoCategory) {
+      const char* end = text.data() + text.size();
+      const auto [stop, problem] = std::from_chars(text.data(), end, code);
+      if (text.empty() || problem != std::errc() || stop != end || !isCategoryCode(code)) {
+        return quotedInput(text) +
+               " is no category; give a number from 0 to 17 or a tag such as tccWeapons";
+      }
+    }
+    text = std::to_string(code);
+    return "";
+  });
+}
+
+// The format's name in any case; CLI11's CheckedTransformer does the lookup.
+CLI::Validator formatName() {
+  static const std::map<std::string, Format> kFormats = {
+      {"text", Format::kText}, {"json", Format::kJson}, {"markdown", Format::kMarkdown}};
+  const CLI::Validator lookup = CLI::CheckedTransformer(kFormats, CLI::ignore_case);
+  return validator([lookup](std::string& text) -> std::string {
+    const std::string given = text;
+    if (lookup(text).empty()) return "";
+    return quotedInput(given) + " is no format; the formats are text, json and markdown";
+  });
+}
+
+CLI::Validator notEmpty(const char* what) {
+  return validator([what](std::string& text) -> std::string {
+    return text.empty() ? std::string("an empty name names no ") + what : "";
+  });
+}
+
+void addCount(CLI::App& command, std::int32_t& count, const char* help) {
+  command.add_option("--count", count, help)
+      ->transform(wholeNumber())
+      ->check(range(1, kMaxCount))
+      ->type_name("N");
+}
+
+void addSeed(CLI::App& command, std::uint32_t& seed, const char* help) {
+  command.add_option("--seed", seed, help)
+      ->transform(wholeNumber())
+      ->check(range(std::uint64_t{0}, std::uint64_t{UINT32_MAX}))
       ->type_name("S");
 }
 
-void addCatalog(CLI::App& command, Arguments& arguments) {
+void addCatalog(CLI::App& command, std::string& catalog, bool& quiet) {
   command
-      .add_option("--catalog", arguments.catalog,
-                  "The catalog to draw items from; without it data.txt in the current folder, "
-                  "then the installed catalog")
+      .add_option("--catalog", catalog,
+                  "The item catalog; without it data.txt here,\n"
+                  "then the installed one. A pipe will do.")
+      ->check(notEmpty("catalog"))
       ->type_name("FILE");
+  command.add_flag("-q,--quiet", quiet, "Do not name the catalog used");
 }
 
-void addFormat(CLI::App& command, Arguments& arguments) {
-  command.add_option("--format", arguments.format, "text (default), json or markdown")
-      ->check(CLI::IsMember({"text", "json", "markdown"}))
+void addFormat(CLI::App& command, Format& format) {
+  command.add_option("--format", format, "text (the default), json or markdown")
+      ->transform(formatName())
       ->type_name("FORMAT");
 }
 
-void addRates(CLI::App& command, Arguments& arguments) {
-  command.add_option("--rates", arguments.rates, "Coin values in gold pieces, such as pp=10,ep=1")
+void addRates(CLI::App& command, CoinRates& rates) {
+  command
+      .add_option_function<std::string>(
+          "--rates",
+          [&rates](const std::string& text) {
+            std::string error;
+            if (!parseRates(text, rates, error)) throw CLI::ValidationError("--rates", error);
+          },
+          "Coin values in gold pieces, such as pp=10,ep=1")
       ->type_name("LIST");
 }
 
-Format formatNamed(const std::string& name) {
-  if (name == "json") return Format::kJson;
-  if (name == "markdown") return Format::kMarkdown;
-  return Format::kText;
+// An option this command has no use for: refused with the reason, in the
+// command's own words, rather than as unknown.
+void refuse(CLI::App& command, const std::string& names, bool takesValue, const std::string& why) {
+  const std::string name = names.substr(names.rfind(',') + 1);
+  const auto fail = [name, why](const auto&) { throw CLI::ValidationError(name, why); };
+  CLI::Option* option = takesValue ? command.add_option_function<std::string>(names, fail)
+                                   : command.add_flag_function(names, fail);
+  option->group("");  // not listed in the help
 }
 
-std::int32_t chartNamed(const std::string& text) {
-  const std::int32_t chart = chartIndexFromLetter(text);
-  if (chart < 0) throw UsageError{"\"" + text + "\" is no chart; a chart is one letter, A to Z"};
-  return chart;
-}
-
-std::int32_t categoryNamed(const std::string& text) {
-  if (!text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == text.npos) {
-    const int code = std::stoi(text);
-    if (isCategoryCode(code)) return code;
+// CLI11's help, less the empty line that the hidden group of refused
+// options leaves after the listed ones.
+class RollHelp : public CLI::Formatter {
+ public:
+  std::string make_help(const CLI::App* app, std::string name,
+                        CLI::AppFormatMode mode) const override {
+    std::string help = CLI::Formatter::make_help(app, std::move(name), mode);
+    const std::size_t gap = help.find("\n\n\n");
+    if (gap != std::string::npos) help.erase(gap, 1);
+    return help;
   }
-  const int code = categoryFromTag(text);
-  if (code == kNoCategory) {
-    throw UsageError{"\"" + text +
-                     "\" is no category; give a number from 0 to 17 or a tag such as tccWeapons"};
-  }
-  return code;
-}
+};
 
-CoinRates ratesFrom(const std::string& text, const CLI::Option* option) {
-  CoinRates rates;
-  if (option->count() == 0) return rates;
-  std::string error;
-  if (!parseRates(text, rates, error)) throw UsageError{"--rates: " + error};
-  return rates;
-}
-
-std::uint32_t seedFrom(const Arguments& arguments, const CLI::App& command) {
-  if (command.count("--seed") == 0) return static_cast<std::uint32_t>(std::time(nullptr));
-  const std::string& text = arguments.seed;
-  std::uint64_t seed = 0;
-  const bool digits = !text.empty() && text.size() <= 10 &&
-                      text.find_first_not_of("0123456789") == std::string::npos;
-  if (digits) seed = std::stoull(text);
-  if (!digits || seed > std::numeric_limits<std::uint32_t>::max()) {
-    throw UsageError{"--seed: \"" + text + "\" is not a whole number from 0 to 4294967295"};
+// CLI11 may quote what it was given as it is: its message is made one line
+// of printable text, no word of it longer than a quotation may be.
+std::string oneLine(const std::string& text) {
+  constexpr std::size_t kLongestWord = 4 * kQuotedBytes + 8;
+  std::string line;
+  std::size_t word = 0;
+  for (char c : text) {
+    const bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+    word = blank ? 0 : word + 1;
+    if (word > kLongestWord) {
+      if (word == kLongestWord + 1) line += "...";
+      continue;
+    }
+    if (blank) {
+      if (!line.empty() && line.back() != ' ') line += ' ';
+    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      const std::string escaped = quotedInput(std::string(1, c));
+      line += escaped.substr(1, escaped.size() - 2);  // without its quotes
+    } else {
+      line += c;
+    }
   }
-  return static_cast<std::uint32_t>(seed);
-}
-
-// CLI11's messages are one line already; this keeps it so whatever it says.
-std::string oneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
 }
 
 int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  Arguments arguments;
+  const auto clock = static_cast<std::uint32_t>(std::time(nullptr));
+  EncounterRequest encounter;
+  encounter.seed = clock;
+  ItemRequest item;
+  item.seed = clock;
+  StatsRequest stats;
+  stats.seed = clock;
+  CatalogRequest catalog;
+
   CLI::App app{
-      "Prepares treasure before a game: hoards by treasure chart, single magic items, "
-      "what a chart yields on average, and catalog checks.",
+      "Prepares treasure before a game: hoards by treasure chart, single magic\n"
+      "items, what a chart yields on average, and catalog checks.",
       kProgramName};
   app.require_subcommand(1);
-  app.footer(std::string(kRatesHelp) +
-             "\n\nExit status: 0 when done, 1 for a catalog that cannot be loaded, 2 for bad\n"
-             "arguments. glimmerkist-roll COMMAND --help tells more of each command.");
+  app.set_version_flag("--version", GLIMMERKIST_VERSION, "Show the version and exit");
+  app.set_help_flag("-h,--help", "Show this help and exit");
+  auto help = std::make_shared<RollHelp>();
+  help->column_width(24);
+  app.formatter(help);
+  app.footer(kExitHelp);
 
-  CLI::App* encounter = app.add_subcommand("encounter", "Draw hoards by a treasure chart");
-  encounter->add_option("CHART", arguments.chart, "Chart letter, A to Z (either case)")->required();
-  encounter->add_option("--count", arguments.count, "Number of hoards, 1 to 10000 (default 1)")
-      ->check(CLI::Range(1, kMaxCount))
-      ->type_name("N");
-  addSeed(*encounter, arguments);
-  addCatalog(*encounter, arguments);
-  addFormat(*encounter, arguments);
-  CLI::Option* split = encounter
-                           ->add_option("--split", arguments.split,
-                                        "Divide each metal evenly among K characters "
+  CLI::App* encounterCommand =
+      app.add_subcommand("encounter", "Draw hoards by a treasure chart, A to Z");
+  encounterCommand->add_option("CHART", encounter.chart, "Chart letter, A to Z, either case")
+      ->required()
+      ->transform(chartLetter())
+      ->type_name("");
+  addCount(*encounterCommand, encounter.count, "Hoards to draw, 1 to 10000 (default 1)");
+  addSeed(*encounterCommand, encounter.seed, "Seed of the first hoard, 0 to 4294967295");
+  addCatalog(*encounterCommand, encounter.catalog, encounter.quiet);
+  addFormat(*encounterCommand, encounter.format);
+  CLI::Option* split = encounterCommand
+                           ->add_option("--split", encounter.sheet.splitAmong,
+                                        "Share each hoard's coins among K characters\n"
                                         "(json and markdown)")
-                           ->check(CLI::Range(1, kMaxSplit))
+                           ->transform(wholeNumber())
+                           ->check(range(1, kMaxSplit))
                            ->type_name("K");
-  addRates(*encounter, arguments);
-  CLI::Option* encounterRates = encounter->get_option("--rates");
-  encounter->footer(std::string(kEncounterSeedHelp) + "\n\n" + kRatesHelp +
-                    "\n\nText shows each hoard as the interactive program reports it; json and\n"
-                    "markdown add the hoard's total value and, with --split, the shares.");
+  addRates(*encounterCommand, encounter.sheet.rates);
+  CLI::Option* encounterRates = encounterCommand->get_option("--rates");
+  encounterCommand->footer(std::string(kHoardSeedHelp) + "\n\n" + kRatesHelp +
+                           "\n\nText shows each hoard as the interactive program reports it; "
+                           "json and\nmarkdown add its total value and, with --split, the "
+                           "shares.");
 
-  CLI::App* item = app.add_subcommand("item", "Draw single magic items");
-  item->add_option("CATEGORY", arguments.category,
-                   "Category number 0 to 17 or tag such as tccWeapons; without it each item "
-                   "comes from a random category");
-  item->add_option("--count", arguments.count, "Number of items, 1 to 10000 (default 1)")
-      ->check(CLI::Range(1, kMaxCount))
+  CLI::App* itemCommand = app.add_subcommand("item", "Draw single magic items");
+  itemCommand
+      ->add_option("CATEGORY", item.category,
+                   "Category number, 0 to 17, or tag such as\n"
+                   "tccWeapons; without it each item comes\n"
+                   "from a category drawn at random")
+      ->transform(categoryName())
+      ->type_name("");
+  addCount(*itemCommand, item.count, "Items to draw, 1 to 10000 (default 1)");
+  addSeed(*itemCommand, item.seed, "Seed of the first item, 0 to 4294967295");
+  addCatalog(*itemCommand, item.catalog, item.quiet);
+  addFormat(*itemCommand, item.format);
+  refuse(*itemCommand, "--split", true, "item draws no coins to share");
+  refuse(*itemCommand, "--rates", true, "item draws no coins to value");
+  itemCommand->footer(kItemSeedHelp);
+
+  CLI::App* statsCommand = app.add_subcommand("stats", "What charts yield over many hoards");
+  statsCommand
+      ->add_option("CHART", stats.charts, "Chart letters, A to Z; all 26 when none\nis given")
+      ->transform(chartLetter())
+      ->type_name("");
+  // --runs is the name of earlier versions.
+  statsCommand
+      ->add_option("--count,--runs", stats.runs,
+                   "Hoards of each chart, 1 to 10000000\n(default 100000)")
+      ->transform(wholeNumber())
+      ->check(range(std::int64_t{1}, kMaxRuns))
       ->type_name("N");
-  addSeed(*item, arguments);
-  addCatalog(*item, arguments);
-  addFormat(*item, arguments);
-  item->footer(kItemSeedHelp);
+  addSeed(*statsCommand, stats.seed, "Seed of each chart's first hoard");
+  addFormat(*statsCommand, stats.format);
+  addRates(*statsCommand, stats.rates);
+  statsCommand->add_flag("-q,--quiet", "Accepted for all commands; stats names no catalog");
+  refuse(*statsCommand, "--catalog", true,
+         "stats reads no catalog: what a catalog holds changes none of its figures");
+  refuse(*statsCommand, "--split", true, "stats shares no hoard among characters");
+  statsCommand->footer(std::string(kStatsSeedHelp) + "\n\n" + kRatesHelp +
+                       "\n\nFor each chart: the share of hoards holding each metal and its mean\n"
+                       "count over all hoards, the mean number of gems and of magic items, and\n"
+                       "the mean and the 10th, 50th and 90th percentile (nearest rank) of the\n"
+                       "total value.");
 
-  CLI::App* stats = app.add_subcommand("stats", "What charts yield over many hoards");
-  stats->add_option("CHART", arguments.charts, "Chart letters, A to Z; all 26 when none is given");
-  stats->add_option("--runs", arguments.runs, "Hoards a chart, 1 to 10000000 (default 100000)")
-      ->check(CLI::Range(std::int64_t{1}, kMaxRuns))
-      ->type_name("N");
-  addSeed(*stats, arguments);
-  addFormat(*stats, arguments);
-  addRates(*stats, arguments);
-  CLI::Option* statsRates = stats->get_option("--rates");
-  stats->footer(std::string(kStatsSeedHelp) + "\n\n" + kRatesHelp +
-                "\n\nFor each chart: the share of hoards holding each metal and its mean count\n"
-                "over all hoards, the mean number of gems and of magic items, and the mean\n"
-                "and 10th, 50th and 90th percentile (nearest rank) of the total value.");
-
-  CLI::App* catalog = app.add_subcommand("catalog", "Check a catalog and count its items");
-  addCatalog(*catalog, arguments);
+  CLI::App* catalogCommand = app.add_subcommand("catalog", "Check a catalog and count its items");
+  addCatalog(*catalogCommand, catalog.catalog, catalog.quiet);
+  addFormat(*catalogCommand, catalog.format);
+  refuse(*catalogCommand, "--seed", true, "catalog draws nothing, so it needs no seed");
+  refuse(*catalogCommand, "--count", true, "catalog draws nothing to count");
+  refuse(*catalogCommand, "--split", true, "catalog draws no coins to share");
+  refuse(*catalogCommand, "--rates", true, "catalog draws no coins to value");
 
   try {
     app.parse(argc, argv);
-    if (*encounter) {
-      EncounterRequest request;
-      request.chart = chartNamed(arguments.chart);
-      request.count = arguments.count;
-      request.seed = seedFrom(arguments, *encounter);
-      request.catalog = arguments.catalog;
-      request.format = formatNamed(arguments.format);
-      request.sheet.rates = ratesFrom(arguments.rates, encounterRates);
-      request.sheet.splitAmong = split->count() > 0 ? arguments.split : 0;
-      if (request.format == Format::kText && (split->count() > 0 || encounterRates->count() > 0)) {
-        throw UsageError{"--split and --rates go with --format json or markdown"};
+    if (*encounterCommand) {
+      const bool totals = split->count() > 0 || encounterRates->count() > 0;
+      if (encounter.format == Format::kText && totals) {
+        throw CLI::ValidationError(split->count() > 0 ? "--split" : "--rates",
+                                   "goes with --format json or markdown; the text report "
+                                   "has no totals");
       }
-      return runEncounterCommand(request, out, err);
+      return runEncounterCommand(encounter, out, err);
     }
-    if (*item) {
-      ItemRequest request;
-      if (!arguments.category.empty()) request.category = categoryNamed(arguments.category);
-      request.count = arguments.count;
-      request.seed = seedFrom(arguments, *item);
-      request.catalog = arguments.catalog;
-      request.format = formatNamed(arguments.format);
-      return runItemCommand(request, out, err);
-    }
-    if (*stats) {
-      StatsRequest request;
-      for (const std::string& chart : arguments.charts) request.charts.push_back(chartNamed(chart));
-      if (request.charts.empty()) {
-        for (std::int32_t chart = 0; chart < kChartCount; ++chart) request.charts.push_back(chart);
+    if (*itemCommand) return runItemCommand(item, out, err);
+    if (*statsCommand) {
+      if (stats.charts.empty()) {
+        for (std::int32_t chart = 0; chart < kChartCount; ++chart) stats.charts.push_back(chart);
       }
-      request.runs = arguments.runs;
-      request.seed = seedFrom(arguments, *stats);
-      request.format = formatNamed(arguments.format);
-      request.rates = ratesFrom(arguments.rates, statsRates);
-      return runStatsCommand(request, out, err);
+      return runStatsCommand(stats, out, err);
     }
-    CatalogRequest request;
-    request.catalog = arguments.catalog;
-    return runCatalogCommand(request, out, err);
+    return runCatalogCommand(catalog, out, err);
+  } catch (const CLI::ExtrasError& error) {
+    const std::vector<std::string> extras = app.remaining(true);
+    const std::string what = extras.empty() ? oneLine(error.what())
+                                            : "unexpected argument " + quotedInput(extras.front());
+    err << kProgramName << ": " << what << " (see --help)\n";
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
-      return app.exit(error, out, err);  // --help
+      return app.exit(error, out, err);  // --help or --version
     }
     if (app.get_subcommands().empty() && argc > 1 && argv[1][0] != '-') {
-      err << kProgramName << ": \"" << argv[1]
-          << "\" is no command; the commands are encounter, item, stats and catalog"
+      err << kProgramName << ": " << quotedInput(argv[1])
+          << " is no command; the commands are encounter, item, stats and catalog"
           << " (see --help)\n";
     } else {
       err << kProgramName << ": " << oneLine(error.what()) << " (see --help)\n";
     }
-  } catch (const UsageError& error) {
-    err << kProgramName << ": " << error.message << " (see --help)\n";
   }
   return kExitUsage;
 }

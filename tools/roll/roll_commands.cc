@@ -1,8 +1,10 @@
 #include "roll/roll_commands.h"
 
-#include <cstdio>
+#include <array>
 #include <memory>
 
+#include "base/quoted_input.h"
+#include "roll/catalog_counts.h"
 #include "roll/catalog_source.h"
 #include "roll/picked_items.h"
 #include "roll/stats_formats.h"
@@ -20,22 +22,28 @@ std::string joined(const std::vector<std::string>& places) {
   return text;
 }
 
-// Loads the named catalog, or the default one, and says on `err` which file
-// it is. Null after reporting a catalog that is missing or does not load.
-std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, std::ostream& err) {
+// Loads the named catalog, or the default one, and unless `quiet` says on
+// `err` which file it is. A catalog named on the command line may be a pipe
+// or a device, as the person asked for it; one found by looking must be a
+// regular file. Null after reporting a catalog that is missing or does not
+// load.
+std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, bool quiet,
+                                                 std::ostream& err) {
   std::string path = requested;
+  CatalogFiles kinds = CatalogFiles::kAnyButFolder;
   if (path.empty()) {
     const std::vector<std::string> candidates = defaultCatalogCandidates();
     path = findCatalog(candidates);
+    kinds = CatalogFiles::kRegularOnly;
     if (path.empty()) {
       err << kProgramName << ": no catalog found (looked for " << joined(candidates)
           << "); name one with --catalog FILE\n";
       return nullptr;
     }
   }
-  err << kProgramName << ": using the catalog " << path << "\n";
+  if (!quiet) err << kProgramName << ": using the catalog " << quotedInput(path) << "\n";
   auto generator = std::make_unique<TreasureGenerator>();
-  const std::string problem = describeLoadProblem(readCatalogFile(path, *generator), path);
+  const std::string problem = describeLoadProblem(readCatalogFile(path, *generator, kinds), path);
   if (!problem.empty()) {
     err << kProgramName << ": " << problem << "\n";
     return nullptr;
@@ -46,7 +54,8 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, s
 }  // namespace
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, err);
+  const std::unique_ptr<TreasureGenerator> generator =
+      loadGenerator(request.catalog, request.quiet, err);
   if (!generator) return kExitFailure;
   const GemNames gemNames = filledGemNames();
 
@@ -67,7 +76,8 @@ int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std:
 }
 
 int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, err);
+  const std::unique_ptr<TreasureGenerator> generator =
+      loadGenerator(request.catalog, request.quiet, err);
   if (!generator) return kExitFailure;
   std::vector<PickedItem> items;
   items.reserve(static_cast<std::size_t>(request.count));
@@ -89,21 +99,13 @@ int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream
 }
 
 int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<TreasureGenerator> generator = loadGenerator(request.catalog, err);
+  const std::unique_ptr<TreasureGenerator> generator =
+      loadGenerator(request.catalog, request.quiet, err);
   if (!generator) return kExitFailure;
-  char line[80];
-  std::snprintf(line, sizeof line, " %-32s %7s\n", "Category", "Items");
-  out << line;
-  std::int64_t total = 0;
-  for (int code = 0; code < kCategoryCount; ++code) {
-    const std::int32_t count = generator->category(code).count();
-    total += count;
-    std::snprintf(line, sizeof line, " %3d  %-27s %7d\n", code,
-                  std::string(kCategoryTags[code]).c_str(), count);
-    out << line;
-  }
-  std::snprintf(line, sizeof line, " %-32s %7lld\n", "Total", static_cast<long long>(total));
-  out << line;
+  CategoryCounts counts{};
+  for (int code = 0; code < kCategoryCount; ++code)
+    counts[code] = generator->category(code).count();
+  writeCatalogCounts(out, request.format, counts);
   return kExitSuccess;
 }
 

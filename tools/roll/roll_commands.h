@@ -14,6 +14,7 @@
 #include "roll/hoard_formats.h"
 #include "roll/output_format.h"
 #include "treasure/coin_rates.h"
+#include "treasure/hoard_sheet.h"
 
 namespace glimmerkist::roll {
 
@@ -28,8 +29,9 @@ constexpr int kExitUsage = 2;
 struct EncounterRequest {
   std::int32_t chart = 0;  // 0 to 25
   std::int32_t count = 1;
-  std::uint32_t seed = 0;  // of the first hoard; hoard i gets seed + i
+  std::uint32_t seed = 0;  // of the first hoard; hoard i gets hoardSeed(seed, i)
   std::string catalog;     // "" for the default catalog
+  bool quiet = false;      // no note of the catalog used
   Format format = Format::kText;
   HoardSheetOptions sheet;  // rates and split, for JSON and Markdown
 };
@@ -37,8 +39,9 @@ struct EncounterRequest {
 struct ItemRequest {
   std::int32_t category = kNoCategory;  // kNoCategory: a random category for each item
   std::int32_t count = 1;
-  std::uint32_t seed = 0;  // of the first item; item i gets seed + i
+  std::uint32_t seed = 0;  // of the first item; item i gets hoardSeed(seed, i)
   std::string catalog;
+  bool quiet = false;
   Format format = Format::kText;
 };
 
@@ -52,6 +55,8 @@ struct StatsRequest {
 
 struct CatalogRequest {
   std::string catalog;
+  bool quiet = false;
+  Format format = Format::kText;
 };
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err);

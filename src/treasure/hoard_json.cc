@@ -1,0 +1,122 @@
+#include "treasure/hoard_json.h"
+
+#include <nlohmann/json.hpp>
+
+#include "catalog/item_category.h"
+
+namespace glimmerkist {
+namespace {
+
+std::string chartLetter(std::int32_t chart) {
+  return std::string(1, kTreasureCharts[chart].letter);
+}
+
+Json coinsJson(const Coins& coins) {
+  Json json = Json::object();
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    json[std::string(kMetalCodes[metal])] = coins[metal];
+  }
+  return json;
+}
+
+Json splitJson(const HoardSheet& sheet, const HoardSheetOptions& options) {
+  const PartySplit split = splitCoins(sheet.coins, options.splitAmong);
+  Json json = Json::object();
+  json["characters"] = split.characters;
+  json["each"] = coinsJson(split.each);
+  json["each_gp"] = moneyJson(coinValue(split.each, options.rates));
+  json["remainder"] = coinsJson(split.remainder);
+  json["remainder_gp"] = moneyJson(coinValue(split.remainder, options.rates));
+  json["shared_gp"] = moneyJson(gemsWorth(sheet) * kUnitsPerGp);
+  return json;
+}
+
+}  // namespace
+
+Json moneyJson(std::int64_t units) {
+  if (units % kUnitsPerGp == 0) return Json(units / kUnitsPerGp);
+  // nlohmann writes a double in its shortest round-trip form, which for an
+  // amount of whole units is its exact decimal: 0.5, 1234.5678.
+  return Json(goldPieces(units));
+}
+
+void to_json(Json& json, const CoinRates& rates) {
+  json = Json::object();
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    json[std::string(kMetalCodes[metal])] = moneyJson(rates.units[metal]);
+  }
+}
+
+void to_json(Json& json, const GemLine& gem) {
+  json = Json::object();
+  json["name"] = gem.name.empty() ? Json(nullptr) : Json(gem.name);
+  json["value_gp"] = gem.valueGp;
+}
+
+void to_json(Json& json, const ItemLine& item) {
+  json = Json::object();
+  if (isCategoryCode(item.category)) {
+    json["name"] = item.name;
+    json["category"] = item.category;
+    json["tag"] = std::string(kCategoryTags[item.category]);
+  } else {
+    // Drawn from a category that holds no items.
+    json["name"] = nullptr;
+    json["category"] = nullptr;
+    json["tag"] = nullptr;
+  }
+}
+
+void to_json(Json& json, const PricedHoard& hoard) {
+  const HoardSheet& sheet = *hoard.sheet;
+  json = Json::object();
+  json["chart"] = chartLetter(sheet.chart);
+  json["seed"] = sheet.seed;
+  json["coins"] = coinsJson(sheet.coins);
+  json["gems"] = sheet.gems;
+  json["magic_items"] = sheet.magicItems;
+  json["total_gp"] = moneyJson(totalValue(sheet, hoard.options->rates));
+  if (hoard.options->splitAmong > 0) json["split"] = splitJson(sheet, *hoard.options);
+}
+
+void to_json(Json& json, const ChartStats& stats) {
+  json = Json::object();
+  json["chart"] = chartLetter(stats.chart);
+  json["coins"] = Json::object();
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    json["coins"][std::string(kMetalCodes[metal])] = {{"seen", stats.seenShare[metal]},
+                                                      {"mean", stats.meanCount[metal]}};
+  }
+  json["mean_gems"] = stats.meanGems;
+  json["mean_magic_items"] = stats.meanMagicItems;
+  json["total_value_gp"] = {{"mean", stats.meanTotalGp},
+                            {"p10", moneyJson(stats.p10)},
+                            {"p50", moneyJson(stats.p50)},
+                            {"p90", moneyJson(stats.p90)}};
+}
+
+std::string hoardsJson(const std::vector<HoardSheet>& sheets, const HoardSheetOptions& options) {
+  Json document = Json::object();
+  document["format_version"] = kJsonFormatVersion;
+  document["rates_gp"] = options.rates;
+  document["hoards"] = Json::array();
+  for (const HoardSheet& sheet : sheets)
+    document["hoards"].push_back(PricedHoard{&sheet, &options});
+  return jsonText(document);
+}
+
+std::string chartStatsJson(const std::vector<ChartStats>& stats, const CoinRates& rates) {
+  Json document = Json::object();
+  document["format_version"] = kJsonFormatVersion;
+  document["runs"] = stats.empty() ? 0 : stats.front().runs;
+  document["seed"] = stats.empty() ? 0 : stats.front().seed;
+  document["rates_gp"] = rates;
+  document["charts"] = stats;
+  return jsonText(document);
+}
+
+std::string jsonText(const Json& document) {
+  return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace glimmerkist

@@ -1,0 +1,36 @@
+#include "base/quoted_input.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace glimmerkist {
+namespace {
+
+TEST(QuotedInputTest, QuotesStayOneShortLine) {
+  const std::string sixty(60, 'x');
+  std::string escapedLineEnds;
+  for (int i = 0; i < 60; ++i) escapedLineEnds += "\\n";
+  const struct {
+    std::string text;
+    std::string quote;
+  } cases[] = {
+      {"", "\"\""},
+      {"tccWeapons", "\"tccWeapons\""},
+      {"two\nlines", "\"two\\nlines\""},
+      {"cr\rtab\t", "\"cr\\rtab\\t\""},
+      {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""},
+      {std::string("nul\0esc\x1b del\x7f", 13), "\"nul\\x00esc\\x1b del\\x7f\""},
+      {"caf\xc3\xa9", "\"caf\xc3\xa9\""},  // UTF-8 stays as it is
+      {sixty, "\"" + sixty + "\""},
+      {sixty + "y", "\"" + sixty + "\"..."},
+      {std::string(1000000, 'z'), "\"" + std::string(60, 'z') + "\"..."},
+      // A cut that would split the two bytes of an e with acute backs up.
+      {std::string(59, 'x') + "\xc3\xa9!", "\"" + std::string(59, 'x') + "\"..."},
+      {std::string(60, '\n') + "!", "\"" + escapedLineEnds + "\"..."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(quotedInput(c.text), c.quote) << c.text.size();
+}
+
+}  // namespace
+}  // namespace glimmerkist
