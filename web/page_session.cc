@@ -4,23 +4,14 @@
 #include <utility>
 
 #include "base/random.h"
-#include "roll/hoard_formats.h"
 #include "treasure/chart_stats.h"
 #include "treasure/coin_rates.h"
+#include "treasure/hoard_json.h"
 #include "treasure/hoard_sheet.h"
 #include "treasure/treasure_report.h"
 
 namespace glimmerkist::web {
 namespace {
-
-// The batch command's JSON document of one hoard.
-std::string hoardJson(const HoardSheet& sheet, std::int32_t split) {
-  roll::HoardSheetOptions options;
-  options.splitAmong = split;
-  std::ostringstream json;
-  roll::writeHoardsJson(json, {sheet}, options);
-  return json.str();
-}
 
 // A generator with an empty catalog that reports an invalid chart on
 // `terminal`.
@@ -78,7 +69,9 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
   }
   outcome.address =
       hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
-  outcome.json = hoardJson(takeSheet(*generator_, outcome.seed, gemNames_), outcome.split);
+  HoardSheetOptions options;
+  options.splitAmong = outcome.split;
+  outcome.json = hoardsJson({takeSheet(*generator_, outcome.seed, gemNames_)}, options);
   outcome.resultFile = encounterResultText(*generator_, gemNames_);
   return outcome;
 }
