@@ -217,7 +217,8 @@ function statisticsWorker() {
     document.body.appendChild(link);
     link.click();
     link.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 1000);
+    // The browser may start the download only later on a busy device.
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
   }
 
   function markdownCell(text) {
