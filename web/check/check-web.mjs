@@ -141,9 +141,22 @@ function expectedHoard(json) {
     message: '',
   };
 }
+// The bytes a click on `buttonId` downloads. Headless Chromium now and then
+// drops one download of many in a row; a second click is what a person
+// would do, and the note says that it was needed.
 async function downloaded(page, buttonId) {
-  const [download] = await Promise.all([page.waitForEvent('download'), page.click(`#${buttonId}`)]);
-  return fs.readFileSync(await download.path());
+  for (let attempt = 1; ; attempt++) {
+    try {
+      const [download] = await Promise.all([
+        page.waitForEvent('download', { timeout: 10000 }),
+        page.click(`#${buttonId}`),
+      ]);
+      return fs.readFileSync(await download.path());
+    } catch (error) {
+      if (attempt === 2) throw error;
+      console.log(`     note: no download after a click on #${buttonId}; clicked again`);
+    }
+  }
 }
 async function roll1(page, chart, { seed = '', split = '', byKey = false } = {}) {
   await page.fill('#seed', String(seed));
