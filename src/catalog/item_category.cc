@@ -25,6 +25,29 @@ const std::array<std::string_view, kCategoryCount> kCategoryTags = {
     "tccWeapons",
 };
 
+const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels = {
+    "...Potions and Oils",
+    "...Scrolls",
+    "...Rings",
+    "...Rods",
+    "...Staves",
+    "...Wands",
+    "...Books and Tomes",
+    "...Gems and Jewelry",
+    "...Cloak and Robes",
+    "...Boots and Gloves",
+    "...Girdles and Helms",
+    "...Bags and Bottles",
+    "...Dusts and Stones",
+    "...Household Items",
+    "...Musical Instruments",
+    "...Weird Stuff",
+    "...Armor and Shields",
+    "...Weapons",
+    "...Random Select",
+    "...or, Quit",
+};
+
 int categoryFromTag(std::string_view token) {
   for (int code = 0; code < kCategoryCount; ++code) {
     const std::string_view tag = kCategoryTags[code];

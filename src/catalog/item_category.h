@@ -39,6 +39,13 @@ constexpr int kNoCategory = -1;
 /// The data-file tags, indexed by category code.
 extern const std::array<std::string_view, kCategoryCount> kCategoryTags;
 
+/// Entries of the category label table: the 18 categories, then two that the
+/// category menu does not list.
+constexpr int kCategoryLabelCount = 20;
+
+/// The categories as the program names them to a person, indexed by code.
+extern const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels;
+
 /// Returns the code whose tag equals `token` exactly (case included), or
 /// kNoCategory when no tag does.
 int categoryFromTag(std::string_view token);

@@ -6,29 +6,6 @@
 
 namespace glimmerkist {
 
-const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels = {
-    "...Potions and Oils",
-    "...Scrolls",
-    "...Rings",
-    "...Rods",
-    "...Staves",
-    "...Wands",
-    "...Books and Tomes",
-    "...Gems and Jewelry",
-    "...Cloak and Robes",
-    "...Boots and Gloves",
-    "...Girdles and Helms",
-    "...Bags and Bottles",
-    "...Dusts and Stones",
-    "...Household Items",
-    "...Musical Instruments",
-    "...Weird Stuff",
-    "...Armor and Shields",
-    "...Weapons",
-    "...Random Select",
-    "...or, Quit",
-};
-
 void showPickedItem(Terminal& terminal, const Item& item) {
   terminal.out() << "\n\n " << pickedItemLine(item) << "\n\n ";
 }

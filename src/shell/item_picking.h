@@ -6,23 +6,16 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "base/terminal.h"
 #include "catalog/item.h"
 #include "catalog/item_catalog.h"
+#include "catalog/item_category.h"
 
 namespace glimmerkist {
 
-/// Entries of the category label table: the 18 categories, then two that the
-/// menu does not list.
-constexpr int kCategoryLabelCount = 20;
-
 /// The table the category menu receives, indexed by category code.
 using CategoryLabels = std::array<std::string, kCategoryLabelCount>;
-
-/// The stored labels.
-extern const std::array<std::string_view, kCategoryLabelCount> kCategoryLabels;
 
 /// Writes the one-line display of `item`, blanks in place of underscores.
 void showPickedItem(Terminal& terminal, const Item& item);

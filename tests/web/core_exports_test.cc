@@ -1,0 +1,95 @@
+// The module's interface as the page's script uses it: text into the input
+// buffer, one call, then the reply's parts.
+#include "web/core_exports.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "web/page_request.h"
+
+namespace glimmerkist::web {
+namespace {
+
+std::size_t put(const std::string& text) {
+  std::copy(text.begin(), text.end(), gk_input(text.size()));
+  return text.size();
+}
+
+std::vector<std::string> replyParts() {
+  std::vector<std::string> parts;
+  parts.reserve(static_cast<std::size_t>(gk_reply_count()));
+  for (int part = 0; part < gk_reply_count(); ++part) {
+    parts.emplace_back(gk_reply_data(part), gk_reply_size(part));
+  }
+  return parts;
+}
+
+std::string problem(const char* message) {
+  return std::string("{\"problem\":\"") + message + "\"}";
+}
+
+TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsDocumentAndItsFile) {
+  struct Case {
+    const char* address;
+    std::string meta;  // part 0
+    std::size_t parts;
+  };
+  const Case cases[] = {
+      {"chart=h&seed=42&split=4", R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4})",
+       3},
+      {"chart=Z", R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0})", 3},
+      {"chart=H&seed=4294967296", problem(kSeedMessage), 1},
+      {"chart=H&split=0", problem(kSplitMessage), 1},
+      {"chart=H&&", problem(kAddressMessage), 1},
+      {"", problem(kAddressMessage), 1},
+  };
+  for (const Case& c : cases) {
+    gk_draw_hoard(put(c.address), 4000000000u);
+    const std::vector<std::string> parts = replyParts();
+    ASSERT_EQ(parts.size(), c.parts) << c.address;
+    EXPECT_EQ(parts[0], c.meta) << c.address;
+    if (c.parts == 3) {
+      EXPECT_EQ(parts[1].front(), '{') << c.address;
+      EXPECT_EQ(parts[2].rfind("\n TREASURE FOUND:\n\n", 0), 0u) << parts[2];
+    }
+  }
+  // The invalid-chart report is the charts' own screen.
+  gk_draw_hoard(put("chart=1"), 1);
+  EXPECT_NE(replyParts()[0].find("There was an error with the Treasure Chart variable."),
+            std::string::npos);
+}
+
+TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
+  struct Case {
+    const char* form;
+    std::string meta;
+  };
+  const Case cases[] = {
+      {"charts=aZ&runs=5&seed=", R"({"charts":[0,25],"runs":5,"seed":9})"},
+      {"charts=Q&runs=10000000&seed=3", R"({"charts":[16],"runs":10000000,"seed":3})"},
+      {"charts=&runs=5&seed=1", problem(kChartsMessage)},
+      {"charts=A1&runs=5&seed=1", problem(kChartsMessage)},
+      {"charts=A&runs=0&seed=1", problem(kRunsMessage)},
+      {"charts=A&runs=10000001&seed=1", problem(kRunsMessage)},
+      {"charts=A&runs=5&seed=x", problem(kSeedMessage)},
+      {"charts=A&runs=5&colour=red", problem(kChartsMessage)},
+  };
+  for (const Case& c : cases) {
+    gk_plan_stats(put(c.form), 9);
+    EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.form;
+  }
+  // The counting itself refuses what no plan gives.
+  for (const auto& [chart, runs] : {std::pair{26, 5.0}, {-1, 5.0}, {0, 0.5}, {0, 1e8}}) {
+    gk_chart_stats(chart, runs, 1);
+    EXPECT_EQ(replyParts(), std::vector<std::string>{problem(kRunsMessage)})
+        << chart << " " << runs;
+  }
+  gk_chart_stats(12, 3, 1);
+  EXPECT_EQ(replyParts().size(), 2u);
+}
+
+}  // namespace
+}  // namespace glimmerkist::web

@@ -1,0 +1,450 @@
+// Drives the browser edition in Chromium and checks it against the console
+// programs: the same hoards, files and messages, from disk and from a
+// server, with no request leaving the page's folder, no console error and
+// no accessibility violation. Run by scripts/check-web, which passes:
+//   node check-web.mjs WEB_DIR OUT_DIR ROLL SEEDED_PROGRAM
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import { createRequire } from 'node:module';
+import { pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const require = createRequire(import.meta.url);
+const [webDir, outDir, rollPath, seededPath] = process.argv.slice(2).map((p) => path.resolve(p));
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'glimmerkist-web-check-'));
+fs.mkdirSync(outDir, { recursive: true });
+
+const CHARTS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
+const SEEDS = [1, 42, 4294967295];
+const MAX_PAGE_BYTES = 400 * 1000;
+const shipped = path.join(webDir, '..', '..', 'data.txt');
+
+// --- A small harness: each check runs, failures are listed, the run goes on.
+let passed = 0;
+let failed = 0;
+async function check(name, body) {
+  try {
+    await body();
+    passed += 1;
+    console.log(`ok   ${name}`);
+  } catch (error) {
+    failed += 1;
+    console.log(`FAIL ${name}\n     ${String(error.stack || error).split('\n').join('\n     ')}`);
+  }
+}
+function expectEqual(actual, expected, what) {
+  const a = JSON.stringify(actual);
+  const e = JSON.stringify(expected);
+  if (a !== e) throw new Error(`${what}:\n  page:     ${a}\n  expected: ${e}`);
+}
+function expectTrue(condition, what) {
+  if (!condition) throw new Error(what);
+}
+
+// --- The console programs.
+function roll(args) {
+  return execFileSync(rollPath, args, { cwd: work, stdio: ['ignore', 'pipe', 'pipe'] }).toString();
+}
+function rollHoard(chart, seed, split, catalog = shipped) {
+  const args = ['encounter', chart, '--seed', String(seed), '--format', 'json', '--catalog', catalog];
+  if (split) args.push('--split', String(split));
+  return roll(args);
+}
+// The interactive program seeded with `seed`, in a folder with `catalog` as
+// its data.txt, choosing the encounter of `chart` first: its result file.
+function consoleResultFile(chart, seed, catalog = shipped) {
+  const dir = fs.mkdtempSync(path.join(work, 'console-'));
+  fs.copyFileSync(catalog, path.join(dir, 'data.txt'));
+  execFileSync(seededPath, [String(seed)], { cwd: dir, input: `3\n${chart}\n0\n`, stdio: ['pipe', 'ignore', 'pipe'] });
+  return fs.readFileSync(path.join(dir, 'EncounterTreasureResult.txt'));
+}
+
+// --- The browser.
+const browser = await chromium.launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+    '--no-first-run', '--disable-sync'],
+});
+const folderUrl = pathToFileURL(webDir).href + '/';
+const pageUrl = `${folderUrl}index.html`;
+const problems = []; // requests outside the folder, console errors, uncaught errors
+
+async function newPage(options = {}, base = folderUrl) {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, acceptDownloads: true, ...options });
+  const allowed = (url) => url.startsWith(base) || url.startsWith('blob:') || url.startsWith('data:');
+  await context.route('**/*', (route) => {
+    const url = route.request().url();
+    if (allowed(url)) return route.continue();
+    problems.push(`request outside the folder: ${url}`);
+    return route.abort();
+  });
+  context.on('request', (request) => {
+    if (!allowed(request.url())) problems.push(`request outside the folder: ${request.url()}`);
+  });
+  const page = await context.newPage();
+  page.on('console', (message) => {
+    if (message.type() === 'error') problems.push(`console error: ${message.text()}`);
+  });
+  page.on('pageerror', (error) => problems.push(`uncaught: ${error.message}`));
+  return page;
+}
+async function open(page, hash = '', base = folderUrl) {
+  await page.goto(`${base}index.html${hash}`);
+  await page.waitForSelector('body[data-ready="true"]');
+}
+async function expectNoProblems() {
+  const seen = problems.splice(0);
+  expectEqual(seen, [], 'requests outside the folder or errors');
+}
+async function axe(page, state) {
+  if (!(await page.evaluate(() => typeof window.axe !== 'undefined'))) await page.addScriptTag({ content: axeSource });
+  const result = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'], preload: false }));
+  const violations = result.violations.map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`);
+  expectEqual(violations, [], `accessibility violations in ${state}`);
+}
+
+// The hoard as the page shows it, read from the page's own elements.
+async function shownHoard(page) {
+  return page.evaluate(() => {
+    const rows = (selector) => [...document.querySelectorAll(`${selector} tbody tr`)].map((tr) =>
+      [...tr.cells].map((c) => c.textContent));
+    const lines = (id) => [...document.querySelectorAll(`#${id} li:not(.note)`)].map((li) => li.textContent);
+    return {
+      title: document.getElementById('hoard-title').textContent,
+      coins: rows('#coins'),
+      gems: lines('gems'),
+      items: lines('items'),
+      total: document.getElementById('total').textContent,
+      split: document.getElementById('split-part').hidden ? null : rows('#split-table'),
+      message: document.getElementById('encounter-message').hidden
+        ? '' : document.getElementById('encounter-message').textContent,
+    };
+  });
+}
+// What the page should show for the batch command's hoard.
+function expectedHoard(json) {
+  const sheet = JSON.parse(json).hoards[0];
+  const metals = [['cp', 'Copper'], ['sp', 'Silver'], ['ep', 'Electrum'], ['gp', 'Gold'], ['pp', 'Platinum']];
+  return {
+    title: `Chart ${sheet.chart}, seed ${sheet.seed}`,
+    coins: metals.map(([code, name]) => [`${name} pieces`, String(sheet.coins[code])]),
+    gems: sheet.gems.map((gem) => `${gem.name ?? ''} ${gem.value_gp} gp`),
+    items: sheet.magic_items.map((item) => item.name ?? '(no item: the category is empty)'),
+    total: String(sheet.total_gp),
+    split: sheet.split
+      ? metals.map(([code, name]) => [`${name} pieces`, String(sheet.split.each[code]), String(sheet.split.remainder[code])])
+      : null,
+    message: '',
+  };
+}
+// The bytes a click on `buttonId` downloads. Headless Chromium now and then
+// drops one download of many in a row; a second click is what a person
+// would do, and the note says that it was needed.
+async function downloaded(page, buttonId) {
+  for (let attempt = 1; ; attempt++) {
+    try {
+      const [download] = await Promise.all([
+        page.waitForEvent('download', { timeout: 10000 }),
+        page.click(`#${buttonId}`),
+      ]);
+      return fs.readFileSync(await download.path());
+    } catch (error) {
+      if (attempt === 2) throw error;
+      console.log(`     note: no download after a click on #${buttonId}; clicked again`);
+    }
+  }
+}
+async function roll1(page, chart, { seed = '', split = '', byKey = false } = {}) {
+  await page.fill('#seed', String(seed));
+  await page.fill('#split', String(split));
+  if (byKey) {
+    await page.locator('#chart-buttons button').first().focus();
+    await page.keyboard.press(chart.toLowerCase());
+  } else {
+    await page.click(`#chart-buttons button:text-is("${chart}")`);
+  }
+}
+function writeCatalog(name, text) {
+  const file = path.join(work, name);
+  fs.writeFileSync(file, text);
+  return file;
+}
+
+// --- The checks.
+const started = Date.now();
+const page = await newPage();
+
+await check('the page and its module weigh at most 400 KB, the catalog aside', async () => {
+  const files = ['index.html', 'app.js', 'style.css', 'glimmerkist-core.js'];
+  const bytes = files.reduce((sum, f) => sum + fs.statSync(path.join(webDir, f)).size, 0);
+  console.log(`     page weight: ${bytes} bytes (${files.join(', ')}); catalog.js ${fs.statSync(path.join(webDir, 'catalog.js')).size} bytes`);
+  expectTrue(bytes <= MAX_PAGE_BYTES, `${bytes} bytes`);
+});
+
+await check('opens from disk and shows the first hoard of an address', async () => {
+  // A measurement for the record, not a limit: each load in a fresh page.
+  const times = [];
+  for (let i = 0; i < 5; i++) {
+    const fresh = await newPage();
+    await open(fresh, '#chart=H&seed=42&split=4');
+    times.push(await fresh.evaluate(() => performance.getEntriesByName('first-hoard')[0].startTime));
+    await fresh.context().close();
+  }
+  times.sort((a, b) => a - b);
+  console.log(`     navigation to first hoard: median ${times[2].toFixed(0)} ms of 5 ` +
+    `(${times.map((t) => t.toFixed(0)).join(', ')})`);
+  await open(page, '#chart=H&seed=42&split=4');
+  const json = rollHoard('H', 42, 4);
+  expectEqual(await shownHoard(page), expectedHoard(json), 'hoard of #chart=H&seed=42&split=4');
+  // Copied as Markdown: a table of the same hoard.
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = async (text) => { window.copied = text; };
+  });
+  await page.click('#copy-markdown');
+  const markdown = await page.evaluate(() => window.copied);
+  const sheet = JSON.parse(json).hoards[0];
+  for (const line of ['### Chart H, seed 42', `| Silver pieces | ${sheet.coins.sp} |  |`,
+    `| Gem: ${sheet.gems[0].name} | 1 | ${sheet.gems[0].value_gp} |`,
+    `| Magic item: ${sheet.magic_items[0].name} | 1 |  |`, `| **Total** |  | **${sheet.total_gp}** |`,
+    `| Silver pieces | ${sheet.split.each.sp} | ${sheet.split.remainder.sp} |`]) {
+    expectTrue(markdown.split('\n').includes(line), `Markdown lacks "${line}":\n${markdown}`);
+  }
+  await axe(page, 'a hoard with a split');
+  await expectNoProblems();
+});
+
+await check('every chart and seed: the page, its JSON and its result file match the console programs', async () => {
+  await open(page);
+  let n = 0;
+  for (const seed of SEEDS) {
+    for (const chart of CHARTS) {
+      const split = n % 3 === 0 ? 3 : '';
+      await roll1(page, chart, { seed, split, byKey: n % 2 === 1 });
+      const json = rollHoard(chart, seed, split);
+      await page.waitForFunction((t) => document.getElementById('hoard-title').textContent === t,
+        `Chart ${chart}, seed ${seed}`);
+      expectEqual(await shownHoard(page), expectedHoard(json), `chart ${chart} seed ${seed}`);
+      expectEqual((await downloaded(page, 'download-json')).toString(), json, `JSON of chart ${chart} seed ${seed}`);
+      const file = await downloaded(page, 'download-result');
+      expectTrue(file.equals(consoleResultFile(chart, seed)), `result file of chart ${chart} seed ${seed}:\n${file}`);
+      n += 1;
+    }
+  }
+  expectEqual(new URL(page.url()).hash, `#chart=Z&seed=4294967295`, 'the address follows the hoard');
+  await expectNoProblems();
+});
+
+await check('an empty seed draws a fresh one, shown with the hoard, and the link draws it again', async () => {
+  await open(page);
+  await roll1(page, 'Q');
+  const title = await page.textContent('#hoard-title');
+  const seed = title.match(/^Chart Q, seed (\d+)$/)[1];
+  expectEqual(await page.getAttribute('#hoard-link', 'href'), `#chart=Q&seed=${seed}`, 'link');
+  expectEqual(await shownHoard(page), expectedHoard(rollHoard('Q', seed)), 'fresh hoard');
+  await expectNoProblems();
+});
+
+await check('bad seeds, splits and addresses give a short message and the page stays usable', async () => {
+  const cases = [
+    ['#chart=1&seed=5', 'There was an error with the Treasure Chart variable.\nPlease verify that the value is a vlue of A to Z.'],
+    ['#chart=HH', 'There was an error with the Treasure Chart variable.\nPlease verify that the value is a vlue of A to Z.'],
+    ['#chart=H&seed=abc', 'Please enter a seed from 0 to 4294967295, or leave it empty for a fresh one.'],
+    ['#chart=H&seed=4294967296', 'Please enter a seed from 0 to 4294967295, or leave it empty for a fresh one.'],
+    ['#chart=H&seed=-1', 'Please enter a seed from 0 to 4294967295, or leave it empty for a fresh one.'],
+    ['#chart=H&seed=1&split=0', 'Please enter a number of characters from 1 to 10000, or leave it empty.'],
+    ['#chart=H&seed=1&split=10%2C000', 'Please enter a number of characters from 1 to 10000, or leave it empty.'],
+    ['#%%%garbage&&=', 'This address names no hoard. Please verify that it reads like #chart=H&seed=42&split=4.'],
+    ['#chart=H&chart=B', 'This address names no hoard. Please verify that it reads like #chart=H&seed=42&split=4.'],
+  ];
+  for (const [hash, message] of cases) {
+    await open(page, hash);
+    expectEqual((await shownHoard(page)).message, message, hash);
+    await axe(page, `the message for ${hash}`);
+  }
+  // Still usable: a good roll after the last message draws its hoard.
+  await roll1(page, 'B', { seed: 7, split: 10000 });
+  expectEqual(await shownHoard(page), expectedHoard(rollHoard('B', 7, 10000)), 'hoard after bad input');
+  await expectNoProblems();
+});
+
+await check('items: every category with the program\'s labels, picks shown as "A(n) ..."', async () => {
+  await open(page);
+  const labels = await page.$$eval('#category option', (options) => options.map((o) => o.textContent));
+  expectEqual(labels.length, 19, 'any category and the 18 categories');
+  expectEqual([labels[0], labels[1], labels[18]], ['any category', '0) ...Potions and Oils', '17) ...Weapons'], 'labels');
+  const shippedNames = new Set(fs.readFileSync(shipped, 'utf8').split(/\s+/).map((t) => t.replace(/_/g, ' ')));
+  for (const value of ['-1', '0', '17']) {
+    await page.selectOption('#category', value);
+    await page.click('#pick');
+    const line = await page.textContent('#picked');
+    expectTrue(line.startsWith('A(n) ') && shippedNames.has(line.slice(5)), `pick from ${value}: ${line}`);
+  }
+  await expectNoProblems();
+});
+
+await check('a catalog the user loads is used, kept for the next visit, and one click goes back', async () => {
+  const mine = writeCatalog('mine.txt', '<note>\nmy own\n</note>\nBlade_of_Test tccWeapons\nRing_of_Proof tccRings\n');
+  await open(page);
+  await page.setInputFiles('#catalog-file', mine);
+  await page.waitForFunction(() => document.getElementById('catalog-status').textContent.includes('mine.txt'));
+  expectEqual(await page.textContent('#catalog-status'), 'Your catalog (mine.txt): 2 items.', 'status');
+  await page.selectOption('#category', '17');
+  await page.click('#pick');
+  expectEqual(await page.textContent('#picked'), 'A(n) Blade of Test', 'pick');
+  await roll1(page, 'S', { seed: 5 });
+  expectEqual(await shownHoard(page), expectedHoard(rollHoard('S', 5, '', mine)), 'hoard from the catalog');
+  expectTrue((await downloaded(page, 'download-result')).equals(consoleResultFile('S', 5, mine)), 'result file');
+  await open(page);
+  expectEqual(await page.textContent('#catalog-status'), 'Your catalog (mine.txt): 2 items.', 'kept');
+  await page.click('#catalog-reset');
+  expectTrue((await page.textContent('#catalog-status')).startsWith('The shipped catalog: '), 'reset');
+  await expectNoProblems();
+});
+
+await check('a corrupt catalog shows the loader\'s message and keeps the items before the bad record', async () => {
+  const corrupt = writeCatalog('corrupt.txt', '<note> x </note>\nGood_Ring tccRings\nBad_Thing tccNope\nLate_Sword tccWeapons\n');
+  await open(page);
+  // Dropped on the page rather than picked.
+  const text = fs.readFileSync(corrupt, 'utf8');
+  await page.evaluate((content) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([content], 'corrupt.txt', { type: 'text/plain' }));
+    document.getElementById('drop-zone').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  }, text);
+  await page.waitForFunction(() => !document.getElementById('catalog-message').hidden);
+  expectEqual(await page.textContent('#catalog-message'),
+    'The data.txt file is corrupt. A data type did not match\nData: Bad_Thing - tccNope', 'message');
+  expectEqual(await page.textContent('#catalog-status'), 'Your catalog (corrupt.txt): 1 item.', 'status');
+  await page.selectOption('#category', '2');
+  await page.click('#pick');
+  expectEqual(await page.textContent('#picked'), 'A(n) Good Ring', 'kept item');
+  await page.selectOption('#category', '17');
+  await page.click('#pick');
+  expectEqual(await page.textContent('#picked'), 'A(n) ', 'the items after the bad record are not read');
+  await axe(page, 'a corrupt catalog');
+  // Too large to read: a message, and the catalog in use stays.
+  const huge = path.join(work, 'huge.txt');
+  fs.writeFileSync(huge, Buffer.alloc(33 * 1024 * 1024, 0x41));
+  await page.setInputFiles('#catalog-file', huge);
+  await page.waitForFunction(() => document.getElementById('catalog-message').textContent.includes('32 MB'));
+  expectEqual(await page.textContent('#catalog-status'), 'Your catalog (corrupt.txt): 1 item.', 'status after a huge file');
+  // Bytes of every kind are names like any other.
+  const odd = writeCatalog('odd.txt', Buffer.from([0x3c, 0x6e, 0x3e, 0x20, 0xff, 0xfe, 0x00, 0x5f, 0x20,
+    ...Buffer.from('tccRings\n')]));
+  await page.setInputFiles('#catalog-file', odd);
+  await page.waitForFunction(() => document.getElementById('catalog-status').textContent.includes('odd.txt'));
+  await roll1(page, 'S', { seed: 11 });
+  expectEqual(await shownHoard(page), expectedHoard(rollHoard('S', 11, '', odd)), 'hoard from odd bytes');
+  await page.click('#catalog-reset');
+  await expectNoProblems();
+});
+
+await check('statistics off the main thread match glimmerkist-roll stats', async () => {
+  await open(page);
+  await page.fill('#stats-charts', 'AZ');
+  await page.fill('#stats-runs', '3000');
+  await page.fill('#stats-seed', '1');
+  await page.click('#stats-run');
+  await page.waitForFunction(() => document.getElementById('stats-output').dataset.countedIn !== undefined);
+  expectEqual(await page.getAttribute('#stats-output', 'data-counted-in'), 'worker', 'where it was counted');
+  expectEqual(await page.$eval('#stats-progress', (p) => [p.value, p.max]), [2, 2], 'progress');
+  const rows = await page.$$eval('#stats-output tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+  const markdown = roll(['stats', 'A', 'Z', '--runs', '3000', '--seed', '1', '--format', 'markdown']);
+  const expected = markdown.split('\n').filter((l) => /^\| [A-Z] \|/.test(l))
+    .map((l) => l.split('|').slice(1, -1).map((c) => c.trim()));
+  expectEqual(rows, expected, 'statistics table');
+  await axe(page, 'the statistics');
+  await page.locator('#stats-section').screenshot({ path: path.join(outDir, 'statistics-1280-light.png') });
+  await page.fill('#stats-runs', '0');
+  await page.click('#stats-run');
+  expectEqual(await page.textContent('#stats-message'), 'Please enter a number of hoards from 1 to 10000000.', 'bad runs');
+  await expectNoProblems();
+});
+
+await check('keyboard only: a letter rolls its chart and focus is visible', async () => {
+  await open(page);
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');
+  const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+  expectTrue(outline !== 'none', `focus outline: ${outline}`);
+  await page.fill('#seed', '9');
+  await page.locator('#chart-buttons button').nth(3).focus();
+  await page.keyboard.press('Enter');
+  expectEqual((await shownHoard(page)).title, 'Chart D, seed 9', 'Enter on a chart button');
+  await page.keyboard.press('k');
+  expectEqual((await shownHoard(page)).title, 'Chart K, seed 9', 'typing k');
+  await expectNoProblems();
+});
+
+await check('no layout shift when a hoard appears, at 360 px and 1280 px', async () => {
+  for (const width of [360, 1280]) {
+    const shifting = await newPage({ viewport: { width, height: 800 } });
+    // Counted from the start, so that the page's own start-up counts too.
+    await shifting.addInitScript(() => {
+      window.shifts = 0;
+      new PerformanceObserver((list) => {
+        for (const entry of list.getEntries()) window.shifts += entry.value;
+      }).observe({ type: 'layout-shift', buffered: true });
+    });
+    await shifting.goto(pageUrl);
+    await shifting.waitForSelector('body[data-ready="true"]');
+    // A hoard from the address, with no input that would excuse a shift.
+    await shifting.evaluate(() => { location.hash = 'chart=A&seed=3&split=2'; });
+    await shifting.waitForFunction(() => document.getElementById('hoard-title').textContent === 'Chart A, seed 3');
+    await shifting.waitForTimeout(300);
+    const shift = await shifting.evaluate(() => window.shifts);
+    console.log(`     layout shift from opening the page to its hoard at ${width} px: ${shift.toFixed(4)}`);
+    expectTrue(shift < 0.01, `layout shift ${shift} at ${width} px`);
+    await shifting.context().close();
+  }
+  await expectNoProblems();
+});
+
+await check('screenshots at 360 px and 1280 px, light and dark, with no accessibility violation', async () => {
+  for (const colorScheme of ['light', 'dark']) {
+    for (const width of [360, 1280]) {
+      const shot = await newPage({ viewport: { width, height: 800 }, colorScheme });
+      await open(shot, '#chart=H&seed=42&split=4');
+      const overflow = await shot.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+      expectTrue(overflow <= 0, `${width} px ${colorScheme}: the page is ${overflow} px wider than the screen`);
+      await shot.screenshot({ path: path.join(outDir, `page-${width}-${colorScheme}.png`), fullPage: true });
+      await axe(shot, `${width} px ${colorScheme}`);
+      await shot.context().close();
+    }
+  }
+  await expectNoProblems();
+});
+
+await check('works from a static server too', async () => {
+  const server = http.createServer((request, response) => {
+    const name = path.join(webDir, decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    if (!name.startsWith(webDir) || !fs.existsSync(name) || fs.statSync(name).isDirectory()) {
+      response.writeHead(404).end();
+      return;
+    }
+    const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css' };
+    response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' });
+    response.end(fs.readFileSync(name));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const base = `http://127.0.0.1:${server.address().port}/`;
+  try {
+    const served = await newPage({}, base);
+    await open(served, '#chart=W&seed=1234', base);
+    expectEqual(await shownHoard(served), expectedHoard(rollHoard('W', 1234)), 'served hoard');
+    await served.context().close();
+  } finally {
+    server.close();
+  }
+  await expectNoProblems();
+});
+
+await browser.close();
+fs.rmSync(work, { recursive: true, force: true });
+console.log(`check-web: ${((Date.now() - started) / 1000).toFixed(1)} s; screenshots in ${outDir}`);
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed === 0 ? 0 : 1);

@@ -1,0 +1,155 @@
+#include "web/core_exports.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/item_category.h"
+#include "web/page_request.h"
+#include "web/page_session.h"
+
+namespace glimmerkist::web {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct Reply {
+  std::vector<std::string> parts;
+};
+
+// One session and one reply for the life of the page.
+PageSession& session() {
+  static PageSession instance;
+  return instance;
+}
+
+Reply& reply() {
+  static Reply instance;
+  return instance;
+}
+
+struct InputBuffer {
+  char* data = nullptr;
+  std::size_t size = 0;
+};
+
+InputBuffer& input() {
+  static InputBuffer buffer;
+  return buffer;
+}
+
+std::string_view inputText(std::size_t size) {
+  return size <= input().size ? std::string_view(input().data, size) : std::string_view();
+}
+
+// Names come from the catalog as bytes; any that are not UTF-8 show as
+// replacement characters rather than failing the reply.
+void setReply(const Json& meta, std::vector<std::string> more = {}) {
+  reply().parts.clear();
+  reply().parts.push_back(meta.dump(-1, ' ', false, Json::error_handler_t::replace));
+  for (std::string& part : more) reply().parts.push_back(std::move(part));
+}
+
+Json problemJson(const std::string& problem) { return Json{{"problem", problem}}; }
+
+}  // namespace
+}  // namespace glimmerkist::web
+
+using glimmerkist::web::input;
+using glimmerkist::web::inputText;
+using glimmerkist::web::Json;
+using glimmerkist::web::problemJson;
+using glimmerkist::web::reply;
+using glimmerkist::web::session;
+using glimmerkist::web::setReply;
+
+extern "C" {
+
+char* gk_input(std::size_t size) {
+  std::free(input().data);
+  input().data = static_cast<char*>(std::malloc(size == 0 ? 1 : size));
+  input().size = input().data == nullptr ? 0 : size;
+  return input().data;
+}
+
+int gk_reply_count() { return static_cast<int>(reply().parts.size()); }
+
+const char* gk_reply_data(int part) {
+  return reply().parts.at(static_cast<std::size_t>(part)).data();
+}
+
+std::size_t gk_reply_size(int part) {
+  return reply().parts.at(static_cast<std::size_t>(part)).size();
+}
+
+void gk_categories() {
+  Json labels = Json::array();
+  Json tags = Json::array();
+  for (int code = 0; code < glimmerkist::kCategoryCount; ++code) {
+    labels.push_back(glimmerkist::kCategoryLabels[code]);
+    tags.push_back(glimmerkist::kCategoryTags[code]);
+  }
+  setReply(Json{{"labels", labels}, {"tags", tags}});
+}
+
+void gk_load_catalog(std::size_t size) {
+  const glimmerkist::web::CatalogOutcome outcome = session().loadCatalog(inputText(size));
+  Json counts = Json::array();
+  for (std::int32_t count : outcome.counts) counts.push_back(count);
+  setReply(Json{{"status", static_cast<int>(outcome.result.status)},
+                {"filed", outcome.result.filed},
+                {"screen", outcome.screen},
+                {"counts", counts}});
+}
+
+void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
+  glimmerkist::web::HoardAddress address;
+  if (!glimmerkist::web::readHoardAddress(inputText(size), address)) {
+    setReply(problemJson(glimmerkist::web::kAddressMessage));
+    return;
+  }
+  glimmerkist::web::HoardOutcome outcome = session().drawHoard(address, freshSeed);
+  if (!outcome.problem.empty()) {
+    setReply(problemJson(outcome.problem));
+    return;
+  }
+  setReply(Json{{"address", outcome.address}, {"seed", outcome.seed}, {"split", outcome.split}},
+           {std::move(outcome.json), std::move(outcome.resultFile)});
+}
+
+void gk_pick_item(int category, std::uint32_t seed) {
+  setReply(Json{{"line", session().pickItem(category, seed)}});
+}
+
+void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
+  glimmerkist::web::Query query;
+  std::vector<std::int32_t> charts;
+  std::int64_t runs = 0;
+  std::optional<std::uint32_t> seed;
+  if (!glimmerkist::web::readQuery(inputText(size), "charts,runs,seed", query) ||
+      !glimmerkist::web::readChartLetters(query["charts"], charts)) {
+    setReply(problemJson(glimmerkist::web::kChartsMessage));
+  } else if (!glimmerkist::web::readWholeNumber(query["runs"], 1, glimmerkist::web::kMaxRuns,
+                                                runs)) {
+    setReply(problemJson(glimmerkist::web::kRunsMessage));
+  } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {
+    setReply(problemJson(glimmerkist::web::kSeedMessage));
+  } else {
+    setReply(Json{{"charts", charts}, {"runs", runs}, {"seed", seed.value_or(freshSeed)}});
+  }
+}
+
+void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
+  if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
+      runs > static_cast<double>(glimmerkist::web::kMaxRuns)) {
+    setReply(problemJson(glimmerkist::web::kRunsMessage));
+    return;
+  }
+  setReply(Json::object(), {session().chartStats(chart, static_cast<std::int64_t>(runs), seed)});
+}
+
+}  // extern "C"

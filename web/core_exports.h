@@ -1,0 +1,58 @@
+// The functions the page's script calls in the WebAssembly module. The
+// script writes its text (a catalog, an address, a form) into the input
+// buffer, calls one function, and reads the reply: part 0 is a small JSON
+// object, further parts are texts to show or save, as raw bytes.
+//
+// Only plain numbers cross the boundary; every text goes through memory.
+// Natively they are plain C functions, which the tests call.
+#ifndef GLIMMERKIST_WEB_CORE_EXPORTS_H_
+#define GLIMMERKIST_WEB_CORE_EXPORTS_H_
+
+#include <cstddef>
+#include <cstdint>
+
+#ifdef __wasm__
+#define GLIMMERKIST_EXPORT(name) __attribute__((export_name(name)))
+#else
+#define GLIMMERKIST_EXPORT(name)
+#endif
+
+extern "C" {
+
+/// A buffer of `size` bytes for the next call's text, or null when memory is
+/// short. It stays valid until the next call of gk_input.
+GLIMMERKIST_EXPORT("gk_input") char* gk_input(std::size_t size);
+
+/// The last call's reply: its number of parts, and each part's bytes and
+/// size. REQUIRES: 0 <= part < gk_reply_count().
+GLIMMERKIST_EXPORT("gk_reply_count") int gk_reply_count();
+GLIMMERKIST_EXPORT("gk_reply_data") const char* gk_reply_data(int part);
+GLIMMERKIST_EXPORT("gk_reply_size") std::size_t gk_reply_size(int part);
+
+/// The categories the page offers: {"labels": [...], "tags": [...]}, by code.
+GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
+
+/// Loads the catalog in the first `size` input bytes. Reply: {"status",
+/// "filed", "screen", "counts"}.
+GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
+
+/// Draws the hoard of the address in the first `size` input bytes. Reply:
+/// {"problem"} or {"address", "seed", "split"}, then the JSON document and
+/// the result file.
+GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed);
+
+/// Picks an item; a category outside 0 to 17 picks from any. Reply: {"line"}.
+GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(int category, std::uint32_t seed);
+
+/// Checks a statistics form in the first `size` input bytes, "charts=AZ&
+/// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
+GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
+
+/// One chart's figures as glimmerkist-roll stats writes them in Markdown:
+/// a table of a heading and one row. Reply: {} and the table.
+GLIMMERKIST_EXPORT("gk_chart_stats")
+void gk_chart_stats(int chart, double runs, std::uint32_t seed);
+
+}  // extern "C"
+
+#endif  // GLIMMERKIST_WEB_CORE_EXPORTS_H_

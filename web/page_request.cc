@@ -1,0 +1,135 @@
+#include "web/page_request.h"
+
+#include <limits>
+#include <utility>
+
+#include "treasure/treasure_chart.h"
+
+namespace glimmerkist::web {
+namespace {
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// "%41" and "+" as an address writes them; false for a broken escape.
+bool percentDecode(std::string_view text, std::string& decoded) {
+  decoded.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '+') {
+      decoded += ' ';
+    } else if (text[i] != '%') {
+      decoded += text[i];
+    } else {
+      if (i + 2 >= text.size()) return false;
+      const int high = hexDigit(text[i + 1]);
+      const int low = hexDigit(text[i + 2]);
+      if (high < 0 || low < 0) return false;
+      decoded += static_cast<char>(high * 16 + low);
+      i += 2;
+    }
+  }
+  return true;
+}
+
+// True when `key` is one of the comma-separated `keys`.
+bool isOneOf(std::string_view key, std::string_view keys) {
+  while (true) {
+    const std::size_t comma = keys.find(',');
+    if (keys.substr(0, comma) == key) return true;
+    if (comma == std::string_view::npos) return false;
+    keys.remove_prefix(comma + 1);
+  }
+}
+
+}  // namespace
+
+bool readQuery(std::string_view text, std::string_view keys, Query& query) {
+  Query read;
+  // Every "&" stands between two pairs; an empty text holds none.
+  bool more = !text.empty();
+  while (more) {
+    const std::size_t amp = text.find('&');
+    const std::string_view pair = text.substr(0, amp);
+    more = amp != std::string_view::npos;
+    text = more ? text.substr(amp + 1) : std::string_view();
+    const std::size_t equals = pair.find('=');
+    if (equals == std::string_view::npos) return false;
+    const std::string_view key = pair.substr(0, equals);
+    if (!isOneOf(key, keys) || read.count(key) > 0) return false;
+    std::string value;
+    if (!percentDecode(pair.substr(equals + 1), value)) return false;
+    read.emplace(key, std::move(value));
+  }
+  query = std::move(read);
+  return true;
+}
+
+bool readHoardAddress(std::string_view text, HoardAddress& address) {
+  Query query;
+  if (!readQuery(text, "chart,seed,split", query) || query.count("chart") == 0) return false;
+  address.chart = query["chart"];
+  address.seed = query["seed"];
+  address.split = query["split"];
+  return true;
+}
+
+bool readChartLetters(std::string_view letters, std::vector<std::int32_t>& charts) {
+  std::vector<std::int32_t> read;
+  for (char letter : letters) {
+    const std::int32_t chart = chartIndexFromLetter(std::string(1, letter));
+    if (chart < 0) return false;
+    read.push_back(chart);
+  }
+  if (read.empty()) return false;
+  charts = std::move(read);
+  return true;
+}
+
+bool readWholeNumber(std::string_view text, std::int64_t low, std::int64_t high,
+                     std::int64_t& value) {
+  if (text.empty()) return false;
+  std::int64_t read = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    read = read * 10 + (c - '0');
+    // Past `high` no further digit can bring it back; stop before overflow.
+    if (read > high) return false;
+  }
+  if (read < low) return false;
+  value = read;
+  return true;
+}
+
+bool readSeed(std::string_view text, std::optional<std::uint32_t>& seed) {
+  if (text.empty()) {
+    seed.reset();
+    return true;
+  }
+  std::int64_t value = 0;
+  if (!readWholeNumber(text, 0, std::numeric_limits<std::uint32_t>::max(), value)) return false;
+  seed = static_cast<std::uint32_t>(value);
+  return true;
+}
+
+bool readSplit(std::string_view text, std::int32_t& split) {
+  if (text.empty()) {
+    split = 0;
+    return true;
+  }
+  std::int64_t value = 0;
+  if (!readWholeNumber(text, 1, kMaxSplit, value)) return false;
+  split = static_cast<std::int32_t>(value);
+  return true;
+}
+
+std::string hoardAddress(char chartLetter, std::uint32_t seed, std::int32_t split) {
+  std::string address = std::string("chart=") + chartLetter + "&seed=" + std::to_string(seed);
+  if (split > 0) address += "&split=" + std::to_string(split);
+  return address;
+}
+
+}  // namespace glimmerkist::web
