@@ -100,7 +100,7 @@ void gk_load_catalog(std::size_t size) {
   const glimmerkist::web::CatalogOutcome outcome = session().loadCatalog(inputText(size));
   Json counts = Json::array();
   for (std::int32_t count : outcome.counts) counts.push_back(count);
-  setReply(Json{{"status", static_cast<int>(outcome.result.status)},
+  setReply(Json{{"status", static_cast<int>(outcome.result.problem.kind)},
                 {"filed", outcome.result.filed},
                 {"screen", outcome.screen},
                 {"counts", counts}});

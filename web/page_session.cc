@@ -6,8 +6,8 @@
 #include "base/random.h"
 #include "treasure/chart_stats.h"
 #include "treasure/coin_rates.h"
+#include "treasure/hoard.h"
 #include "treasure/hoard_json.h"
-#include "treasure/hoard_sheet.h"
 #include "treasure/treasure_report.h"
 
 namespace glimmerkist::web {
@@ -33,7 +33,7 @@ CatalogOutcome PageSession::loadCatalog(std::string_view bytes) {
   // The report of a corrupt catalog clears the screen first, so what is left
   // on it is that report; a clean load leaves only its progress line, which
   // the page does not need.
-  if (outcome.result.status != LoadStatus::kLoaded) {
+  if (outcome.result.problem.kind != ProblemKind::kNone) {
     terminal_.clear();
     reportLoad(terminal_, outcome.result);
     outcome.screen = terminal_.screen();
@@ -69,10 +69,12 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
   }
   outcome.address =
       hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
-  HoardSheetOptions options;
+  HoardOptions options;
   options.splitAmong = outcome.split;
-  outcome.json = hoardsJson({takeSheet(*generator_, outcome.seed, gemNames_)}, options);
-  outcome.resultFile = encounterResultText(*generator_, gemNames_);
+  Hoard hoard = generator_->hoard();
+  hoard.seed = outcome.seed;
+  outcome.json = hoardsJson({hoard}, options);
+  outcome.resultFile = encounterResultText(hoard, gemNames_);
   return outcome;
 }
 
@@ -85,8 +87,7 @@ std::string PageSession::pickItem(std::int32_t category, std::uint32_t seed) {
 std::string PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed) {
   // As glimmerkist-roll stats: no catalog, so that no item draw moves the
   // sequence and the figures are the charts' own.
-  TreasureGenerator generator;
-  return chartStatsMarkdown({gatherChartStats(generator, chart, runs, seed, CoinRates())});
+  return chartStatsMarkdown({gatherChartStats(chart, runs, seed, CoinRates())});
 }
 
 }  // namespace glimmerkist::web

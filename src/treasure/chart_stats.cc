@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "treasure/hoard_sheet.h"
+#include "treasure/hoard.h"
 
 namespace glimmerkist {
 namespace {
@@ -32,8 +32,10 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
   return *at;
 }
 
-ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
-                            std::uint32_t seed, const CoinRates& rates) {
+ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                            const CoinRates& rates) {
+  const ItemCatalog noItems{};
+  Hoard hoard;
   std::array<std::int64_t, kMetalCount> seen{};
   std::array<std::int64_t, kMetalCount> coinSum{};
   std::int64_t gems = 0;
@@ -44,15 +46,14 @@ ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, st
   totals.reserve(static_cast<std::size_t>(runs));
 
   for (std::int64_t i = 0; i < runs; ++i) {
-    drawHoard(generator, chart, hoardSeed(seed, i));
-    const Coins coins = hoardCoins(generator);
+    drawHoard(noItems, chart, hoardSeed(seed, i), hoard);
     for (int metal = 0; metal < kMetalCount; ++metal) {
-      if (coins[metal] > 0) ++seen[metal];
-      coinSum[metal] += coins[metal];
+      if (hoard.coins[metal] > 0) ++seen[metal];
+      coinSum[metal] += hoard.coins[metal];
     }
-    gems += generator.gems().count();
-    magicItems += generator.magicItems().count();
-    const std::int64_t total = treasureValue(coins, gemsWorth(generator.gems()), rates);
+    gems += hoard.gems.count();
+    magicItems += hoard.magicItems.count();
+    const std::int64_t total = totalValue(hoard, rates);
     totals.push_back(total);
     totalSum += static_cast<double>(total);
   }

@@ -108,7 +108,7 @@ TEST_F(PageSessionTest, PicksAreTheProgramsItemLines) {
 TEST_F(PageSessionTest, ACorruptCatalogKeepsTheItemsBeforeTheBadRecordAndItsReport) {
   const CatalogOutcome outcome =
       session_.loadCatalog("<note> </note> Good_Ring tccRings Bad_Thing tccNope Late tccWeapons");
-  EXPECT_EQ(outcome.result.status, LoadStatus::kTagMismatch);
+  EXPECT_EQ(outcome.result.problem.kind, ProblemKind::kCatalogTagMismatch);
   EXPECT_EQ(outcome.screen,
             "\n The data.txt file is corrupt. A data type did not match\n\n"
             "  Data: Bad_Thing - tccNope\n\n ");
@@ -117,7 +117,7 @@ TEST_F(PageSessionTest, ACorruptCatalogKeepsTheItemsBeforeTheBadRecordAndItsRepo
   EXPECT_EQ(session_.pickItem(2, 1), "A(n) Good Ring");
 
   const CatalogOutcome clean = session_.loadCatalog(kCatalog);
-  EXPECT_EQ(clean.result.status, LoadStatus::kLoaded);
+  EXPECT_EQ(clean.result.problem.kind, ProblemKind::kNone);
   EXPECT_EQ(clean.screen, "");
   EXPECT_EQ(clean.counts[2], 2);
 }
