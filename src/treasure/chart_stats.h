@@ -45,6 +45,12 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
                             const CoinRates& rates);
 
+/// The headings of the figures' columns, "Chart", "cp seen", "cp mean", ...
+/// "P90 gp", and the cells of one chart under them, as every format shows
+/// them.
+std::vector<std::string> chartStatsHeadings();
+std::vector<std::string> chartStatsCells(const ChartStats& stats);
+
 /// The figures as an aligned text table, one line for each chart and a
 /// heading of two lines, every line ending in a line end.
 std::string chartStatsTable(const std::vector<ChartStats>& stats);

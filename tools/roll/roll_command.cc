@@ -11,6 +11,7 @@
 
 #include "base/limits.h"
 #include "base/quoted_input.h"
+#include "base/whole_number.h"
 #include "catalog/item_category.h"
 #include "roll/roll_commands.h"
 #include "treasure/treasure_chart.h"
@@ -65,10 +66,9 @@ CLI::Validator validator(std::function<std::string(std::string&)> check) {
 CLI::Validator wholeNumber() {
   return validator([](std::string& text) -> std::string {
     std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, problem] = std::from_chars(text.data(), end, value);
-    if (text.empty() || problem != std::errc() || stop != end) {
-      return quotedInput(text) + " is not a whole number";
+    if (!readWholeNumber(text, 0, UINT64_MAX, value).ok()) {
+      // Past 2^64 - 1 is no number CLI11 could range-check either.
+      return Problem{ProblemKind::kNotWholeNumber, quotedInput(text)}.text();
     }
     text = std::to_string(value);
     return "";
@@ -83,8 +83,9 @@ CLI::Validator range(T low, T high) {
 
 CLI::Validator chartLetter() {
   return validator([](std::string& text) -> std::string {
-    const std::int32_t chart = chartIndexFromLetter(text);
-    if (chart < 0) return quotedInput(text) + " is no chart; a chart is one letter, A to Z";
+    std::int32_t chart = 0;
+    const Problem problem = readChart(text, chart);
+    if (!problem.ok()) return problem.text();
     text = std::to_string(chart);
     return "";
   });
