@@ -7,10 +7,6 @@
 namespace glimmerkist {
 namespace {
 
-std::string chartLetter(std::int32_t chart) {
-  return std::string(1, kTreasureCharts[chart].letter);
-}
-
 Json coinsJson(const Coins& coins) {
   Json json = Json::object();
   for (int metal = 0; metal < kMetalCount; ++metal) {
@@ -71,7 +67,7 @@ void to_json(Json& json, const Item& item) {
 void to_json(Json& json, const PricedHoard& priced) {
   const Hoard& hoard = *priced.hoard;
   json = Json::object();
-  json["chart"] = chartLetter(hoard.chart);
+  json["chart"] = std::string(1, kTreasureCharts[hoard.chart].letter);
   json["seed"] = hoard.seed;
   json["coins"] = coinsJson(hoard.coins);
   json["gems"] = Json::array();
@@ -84,7 +80,7 @@ void to_json(Json& json, const PricedHoard& priced) {
 
 void to_json(Json& json, const ChartStats& stats) {
   json = Json::object();
-  json["chart"] = chartLetter(stats.chart);
+  json["chart"] = std::string(1, kTreasureCharts[stats.chart].letter);
   json["coins"] = Json::object();
   for (int metal = 0; metal < kMetalCount; ++metal) {
     json["coins"][std::string(kMetalCodes[metal])] = {{"seen", stats.seenShare[metal]},

@@ -12,10 +12,6 @@ namespace {
 // the cell, "&" start an entity, "<" a tag.
 constexpr std::string_view kMarkup = "\\|*_~`[]<>&#!";
 
-std::string chartLetter(std::int32_t chart) {
-  return std::string(1, kTreasureCharts[chart].letter);
-}
-
 // The title, the five coin lines and the " Gems -" heading, which the screen
 // and the file have in common.
 void writeOpening(std::ostream& out, const Hoard& hoard) {
@@ -106,8 +102,8 @@ void writeSplitMarkdown(std::ostream& out, const Hoard& hoard, const HoardOption
 void writeHoardMarkdown(std::ostream& out, const Hoard& hoard, int index, int count,
                         const HoardOptions& options) {
   const GemNames& gemNames = storedGemNames();
-  out << "### Hoard " << index + 1 << " of " << count << ": chart " << chartLetter(hoard.chart)
-      << ", seed " << hoard.seed << "\n\n"
+  out << "### Hoard " << index + 1 << " of " << count << ": chart "
+      << kTreasureCharts[hoard.chart].letter << ", seed " << hoard.seed << "\n\n"
       << "| Treasure | Count | Value (gp) |\n"
       << "| --- | ---: | ---: |\n";
   for (int metal = 0; metal < kMetalCount; ++metal) {
@@ -163,8 +159,8 @@ std::string encounterResultText(const Hoard& hoard, const GemNames& gemNames) {
 
 std::string hoardText(const Hoard& hoard, int index, int count) {
   std::ostringstream out;
-  out << " Hoard " << index + 1 << " of " << count << ": chart " << chartLetter(hoard.chart)
-      << ", seed " << hoard.seed << "\n";
+  out << " Hoard " << index + 1 << " of " << count << ": chart "
+      << kTreasureCharts[hoard.chart].letter << ", seed " << hoard.seed << "\n";
   writeReport(out, hoard, storedGemNames());
   return out.str();
 }
