@@ -1,6 +1,7 @@
 // Seeds the generator from the clock, then runs the program on the console
 // with data.txt from the current folder, or else the catalog installed with
-// the program.
+// the program. A console window that closes with the program waits for a
+// key first.
 #include <cstdint>
 #include <ctime>
 
@@ -13,5 +14,7 @@ int main() {
   glimmerkist::srand(static_cast<std::uint32_t>(std::time(nullptr)));
   glimmerkist::prepareConsole();
   glimmerkist::ConsoleTerminal terminal;
-  return glimmerkist::runProgram(terminal, glimmerkist::catalogToLoad());
+  const int status = glimmerkist::runProgram(terminal, glimmerkist::catalogToLoad());
+  glimmerkist::holdConsoleAtExit();
+  return status;
 }

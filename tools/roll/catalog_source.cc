@@ -23,13 +23,13 @@ std::vector<std::string> defaultCatalogCandidates() {
 std::string findCatalog(const std::vector<std::string>& candidates) {
   for (const std::string& candidate : candidates) {
     std::error_code error;
-    if (fs::is_regular_file(candidate, error)) return candidate;
+    if (fs::is_regular_file(fs::u8path(candidate), error)) return candidate;
   }
   return "";
 }
 
 std::string describeLoadProblem(const LoadResult& result, const std::string& path) {
-  const std::string file = quotedInput(path);
+  const std::string file = quotedPath(path);
   const std::string record = "record " + std::to_string(result.badRecord);
   switch (result.status) {
     case LoadStatus::kLoaded:
@@ -53,11 +53,11 @@ std::string describeLoadProblem(const LoadResult& result, const std::string& pat
 
 std::string describeOpenFailure(const std::string& path) {
   std::error_code error;
-  const fs::file_status status = fs::status(path, error);
+  const fs::file_status status = fs::status(fs::u8path(path), error);
   if (fs::is_directory(status))
-    return "the catalog " + quotedInput(path) + " is a folder, not a file";
-  if (!fs::exists(status)) return "the catalog " + quotedInput(path) + " does not exist";
-  return "the catalog " + quotedInput(path) + " cannot be opened for reading";
+    return "the catalog " + quotedPath(path) + " is a folder, not a file";
+  if (!fs::exists(status)) return "the catalog " + quotedPath(path) + " does not exist";
+  return "the catalog " + quotedPath(path) + " cannot be opened for reading";
 }
 
 }  // namespace glimmerkist::roll

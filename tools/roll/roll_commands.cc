@@ -41,7 +41,7 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, b
       return nullptr;
     }
   }
-  if (!quiet) err << kProgramName << ": using the catalog " << quotedInput(path) << "\n";
+  if (!quiet) err << kProgramName << ": using the catalog " << quotedPath(path) << "\n";
   auto generator = std::make_unique<TreasureGenerator>();
   const std::string problem = describeLoadProblem(readCatalogFile(path, *generator, kinds), path);
   if (!problem.empty()) {
