@@ -54,11 +54,14 @@ reproducible_zip() {
 # `pack_windows_zip DIR` packs the Windows programs built by
 # build_windows_programs, stripped, into DIR/glimmerkist-VERSION-win64.zip:
 # one folder holding the programs, the catalog, README.txt and LICENSE.txt.
+# MinGW's strip stamps the programs with SOURCE_DATE_EPOCH, else with the
+# time it runs: the last commit's time it is.
 pack_windows_zip() {
   local dir=$1 name stage
   name=glimmerkist-$(project_version)-win64
   stage=$(mktemp -d "${TMPDIR:-/tmp}/glimmerkist-zip.XXXXXX")
-  cmake --install build/windows/program --strip --prefix "$stage/$name" >/dev/null
+  SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)} \
+    cmake --install build/windows/program --strip --prefix "$stage/$name" >/dev/null
   reproducible_zip "$stage/$name" "$(cd "$dir" && pwd)/$name.zip"
   rm -rf "$stage"
 }
