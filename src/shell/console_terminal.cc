@@ -57,18 +57,6 @@ void ConsoleTerminal::pauseScreen() {
 
 void prepareConsole() {}
 
-bool consoleClosesAtExit() {
-  if (!isConsole(STD_INPUT_HANDLE)) return false;
-  DWORD processes[2];
-  return GetConsoleProcessList(processes, 2) == 1;
-}
-
-void holdConsoleAtExit() {
-  std::cerr.flush();
-  if (!flushedOutput()) return;
-  if (consoleClosesAtExit()) std::system("pause");
-}
-
 #else
 
 namespace {
@@ -99,10 +87,6 @@ void prepareConsole() {
   ::signal(SIGPIPE, SIG_IGN);
   ::signal(SIGXFSZ, SIG_IGN);
 }
-
-bool consoleClosesAtExit() { return false; }
-
-void holdConsoleAtExit() {}
 
 #endif
 

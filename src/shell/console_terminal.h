@@ -33,16 +33,6 @@ class ConsoleTerminal : public Terminal {
 /// instead of signals that end it.
 void prepareConsole();
 
-/// True when the program's console window closes as soon as the program
-/// ends: on Windows, a program started by a double click is the only
-/// process of its console, and reads from it. Never from a console window
-/// the person opened, nor with input from a pipe or a file; never on POSIX.
-bool consoleClosesAtExit();
-
-/// Brings out everything written and, when consoleClosesAtExit(), waits for
-/// a key, so that the last screen or message can be read.
-void holdConsoleAtExit();
-
 }  // namespace glimmerkist
 
 #endif  // GLIMMERKIST_SHELL_CONSOLE_TERMINAL_H_

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ctime>
 
+#include "base/console_window.h"
 #include "base/random.h"
 #include "catalog/catalog_location.h"
 #include "shell/console_terminal.h"

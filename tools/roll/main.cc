@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/console_window.h"
 #include "roll/roll_command.h"
-#include "shell/console_terminal.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
