@@ -68,7 +68,7 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
     return outcome;
   }
   outcome.address =
-      hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
+      hoardAddress(kTreasureCharts[outcome.chart].name[0], outcome.seed, outcome.split);
   HoardSheetOptions options;
   options.splitAmong = outcome.split;
   outcome.json = hoardsJson({takeSheet(*generator_, outcome.seed, gemNames_)}, options);

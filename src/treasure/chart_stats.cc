@@ -83,7 +83,7 @@ std::string chartStatsTable(const std::vector<ChartStats>& stats) {
   for (int metal = 0; metal < kMetalCount; ++metal) out << "   seen     mean";
   out << "     mean     mean        mean       p10       p50       p90\n";
   for (const ChartStats& chart : stats) {
-    out << " " << kTreasureCharts[chart.chart].letter << "    ";
+    out << " " << kTreasureCharts[chart.chart].name << "    ";
     for (int metal = 0; metal < kMetalCount; ++metal) {
       out << padLeft(percent(chart.seenShare[metal]), 7)
           << padLeft(printed("%.1f", chart.meanCount[metal]), 9);
@@ -106,7 +106,7 @@ std::string chartStatsMarkdown(const std::vector<ChartStats>& stats) {
   for (int column = 0; column < 2 * kMetalCount + 6; ++column) out << " ---: |";
   out << "\n";
   for (const ChartStats& chart : stats) {
-    out << "| " << kTreasureCharts[chart.chart].letter << " |";
+    out << "| " << kTreasureCharts[chart.chart].name << " |";
     for (int metal = 0; metal < kMetalCount; ++metal) {
       out << " " << percent(chart.seenShare[metal]) << " | "
           << printed("%.1f", chart.meanCount[metal]) << " |";

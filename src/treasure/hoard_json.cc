@@ -8,7 +8,7 @@ namespace glimmerkist {
 namespace {
 
 std::string chartLetter(std::int32_t chart) {
-  return std::string(1, kTreasureCharts[chart].letter);
+  return kTreasureCharts[chart].name;
 }
 
 Json coinsJson(const Coins& coins) {

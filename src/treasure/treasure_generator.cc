@@ -57,7 +57,10 @@ void TreasureGenerator::generateTreasureByChart(std::int32_t chartIndex) {
     reportInvalidChart();
     return;
   }
-  const TreasureChart& chart = kTreasureCharts[treasureChart_];
+  generateTreasure(kTreasureCharts[treasureChart_]);
+}
+
+void TreasureGenerator::generateTreasure(const TreasureChart& chart) {
   fillCoins(chart);
   fillGems(chart.gems);
   fillMagicItems(chart.items);

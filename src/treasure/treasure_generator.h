@@ -68,6 +68,10 @@ class TreasureGenerator : public ItemCatalog {
   /// shows the invalid-chart report, drawing nothing.
   void generateTreasureByChart(std::int32_t chartIndex);
 
+  /// Fills the hoard by `chart`, built-in or a game master's own, in the
+  /// order of draws of the built-in charts; treasureChart() is not changed.
+  void generateTreasure(const TreasureChart& chart);
+
  private:
   void fillCoins(const TreasureChart& chart);
   void fillGems(const GemCell& cell);

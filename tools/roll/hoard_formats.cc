@@ -11,7 +11,7 @@ namespace glimmerkist::roll {
 namespace {
 
 std::string chartLetter(std::int32_t chart) {
-  return std::string(1, kTreasureCharts[chart].letter);
+  return kTreasureCharts[chart].name;
 }
 
 void writeSplitMarkdown(std::ostream& out, const HoardSheet& sheet,

@@ -1,0 +1,507 @@
+#include "treasure/chart_file.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "base/quoted_input.h"
+#include "catalog/item_category.h"
+
+namespace glimmerkist {
+namespace {
+
+constexpr int kShareCount = static_cast<int>(kChartShareWords.size());
+constexpr int kGemShare = kMetalCount;
+constexpr int kItemShare = kMetalCount + 1;
+
+constexpr std::int32_t kMaxCoins = std::numeric_limits<std::int32_t>::max();
+
+bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The length of the UTF-8 character at `at`, or 0 when the bytes there are no
+// character: an overlong form, a surrogate, a code point past U+10FFFF, or a
+// control character other than the tab (C1 controls included).
+std::size_t characterLength(std::string_view text, std::size_t at) {
+  const auto c = static_cast<unsigned char>(text[at]);
+  if (c < 0x80) return (c < 0x20 && c != '\t') || c == 0x7F ? 0 : 1;
+  std::size_t length = 0;
+  std::uint32_t code = 0;
+  if (c >= 0xC2 && c <= 0xDF) {
+    length = 2;
+    code = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    length = 3;
+    code = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    length = 4;
+    code = c & 0x07;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[at + i]);
+    if (!isContinuation(next)) return 0;
+    code = (code << 6) | (next & 0x3F);
+  }
+  const std::uint32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+  if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  if (code <= 0x9F) return 0;  // C1 controls
+  return length;
+}
+
+// One line under the cursor, with columns counted in characters.
+class Scanner {
+ public:
+  explicit Scanner(std::string_view line) : line_(line) {}
+
+  std::size_t at() const { return at_; }
+  bool atEnd() const { return at_ >= line_.size(); }
+  char peek() const { return atEnd() ? '\0' : line_[at_]; }
+  void skipBlanks() {
+    while (!atEnd() && (line_[at_] == ' ' || line_[at_] == '\t')) ++at_;
+  }
+  bool take(char c) {
+    if (peek() != c) return false;
+    ++at_;
+    return true;
+  }
+  // Up to the next blank, or the next comma when `commaEnds`.
+  std::string_view word(bool commaEnds) {
+    const std::size_t start = at_;
+    while (!atEnd() && line_[at_] != ' ' && line_[at_] != '\t' && !(commaEnds && line_[at_] == ','))
+      ++at_;
+    return line_.substr(start, at_ - start);
+  }
+  // The rest of the line without the blanks at its end.
+  std::string_view rest() {
+    std::string_view text = line_.substr(at_);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    at_ = line_.size();
+    return text;
+  }
+  // Decimal digits, at most ten of them, as a number; false when there are
+  // none or too many.
+  bool number(std::int64_t& value) {
+    const std::size_t start = at_;
+    value = 0;
+    while (!atEnd() && line_[at_] >= '0' && line_[at_] <= '9') {
+      if (at_ - start == 10) return false;
+      value = value * 10 + (line_[at_] - '0');
+      ++at_;
+    }
+    return at_ > start;
+  }
+  int columnOf(std::size_t byte) const {
+    int column = 1;
+    for (std::size_t i = 0; i < byte && i < line_.size(); ++i) {
+      if (!isContinuation(static_cast<unsigned char>(line_[i]))) ++column;
+    }
+    return column;
+  }
+
+ private:
+  std::string_view line_;
+  std::size_t at_ = 0;
+};
+
+int characterCount(std::string_view text) { return Scanner(text).columnOf(text.size()) - 1; }
+
+bool isNameCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '_' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+
+std::string tooLong() {
+  return "a line is at most " + std::to_string(kMaxChartLineBytes) + " bytes long";
+}
+
+// A chart being read, with the lines its parts came from.
+struct OpenChart {
+  TreasureChart chart;
+  int line = 0;
+  int descriptionLine = 0;
+  std::array<int, kShareCount> shareLines{};
+  int itemsDrawn = 0;  // every group at its highest count
+};
+
+class ChartFileParser {
+ public:
+  // False once the file is refused; the problem is then in result().
+  bool addLine(std::string_view line);
+  // After the last line.
+  void finish();
+  ChartFileResult result() &&;
+  void refuse(int line, int column, std::string message) {
+    if (!problem_) problem_ = ChartFileProblem{line, column, std::move(message)};
+  }
+  int lineNumber() const { return lineNumber_; }
+
+ private:
+  bool fail(const Scanner& s, std::size_t at, std::string message) {
+    refuse(lineNumber_, s.columnOf(at), std::move(message));
+    return false;
+  }
+  bool expectEnd(Scanner& s) {
+    s.skipBlanks();
+    return s.atEnd() || fail(s, s.at(), "expected the end of the line");
+  }
+  bool startChart(Scanner& s);
+  bool closeChart();
+  bool readShare(Scanner& s, int share, std::size_t wordAt);
+  bool readCoins(Scanner& s, CoinCell& cell);
+  bool readGems(Scanner& s, GemCell& cell);
+  bool readItems(Scanner& s, ItemCell& cell);
+  bool readGroup(Scanner& s, ItemDraw& draw);
+  bool readChance(Scanner& s, std::string_view word, std::size_t wordAt, char sign, int& chance);
+  bool readRange(Scanner& s, std::int64_t most, const char* counted, int& low, int& high);
+
+  int lineNumber_ = 0;
+  std::optional<OpenChart> open_;
+  std::vector<TreasureChart> charts_;
+  std::vector<int> chartLines_;
+  std::optional<ChartFileProblem> problem_;
+};
+
+bool ChartFileParser::addLine(std::string_view line) {
+  ++lineNumber_;
+  if (problem_) return false;
+  if (lineNumber_ == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  Scanner s(line);
+  if (line.size() > kMaxChartLineBytes) return fail(s, kMaxChartLineBytes, tooLong());
+  for (std::size_t at = 0; at < line.size();) {
+    const std::size_t length = characterLength(line, at);
+    if (length == 0) {
+      char byte[8];
+      std::snprintf(byte, sizeof byte, "0x%02x", static_cast<unsigned char>(line[at]));
+      return fail(s, at,
+                  std::string("expected UTF-8 text without control characters, found the byte ") +
+                      byte);
+    }
+    at += length;
+  }
+  s.skipBlanks();
+  if (s.atEnd() || s.peek() == '#') return true;
+  const std::size_t wordAt = s.at();
+  const std::string_view word = s.word(false);
+  if (word == "chart") return startChart(s);
+  if (!open_) return fail(s, wordAt, "expected \"chart NAME\" to begin a chart");
+  if (word == "description") {
+    if (open_->descriptionLine != 0) {
+      return fail(s, wordAt,
+                  "a second description line; the first is on line " +
+                      std::to_string(open_->descriptionLine));
+    }
+    s.skipBlanks();
+    const std::size_t textAt = s.at();
+    const std::string_view text = s.rest();
+    if (text.empty() || characterCount(text) > kMaxChartDescriptionChars) {
+      return fail(s, textAt,
+                  "a description is one line of 1 to " +
+                      std::to_string(kMaxChartDescriptionChars) + " characters");
+    }
+    open_->chart.description = std::string(text);
+    open_->descriptionLine = lineNumber_;
+    return true;
+  }
+  for (int share = 0; share < kShareCount; ++share) {
+    if (word == kChartShareWords[share]) return readShare(s, share, wordAt);
+  }
+  return fail(s, wordAt,
+              "expected chart, description, copper, silver, electrum, gold, platinum, gems or "
+              "items, found " +
+                  quotedInput(word));
+}
+
+bool ChartFileParser::startChart(Scanner& s) {
+  if (!closeChart()) return false;
+  s.skipBlanks();
+  const std::size_t nameAt = s.at();
+  const std::string_view name = s.word(false);
+  bool valid = !name.empty() && characterCount(name) <= kMaxChartNameChars;
+  for (char c : name) valid = valid && isNameCharacter(c);
+  if (!valid) {
+    return fail(s, nameAt,
+                "a chart's name is 1 to " + std::to_string(kMaxChartNameChars) +
+                    " letters, digits, '-' and '_'");
+  }
+  const std::int32_t same = findChart(charts_, name);
+  if (same >= 0) {
+    return fail(s, nameAt,
+                "a chart named " + quotedInput(charts_[same].name) + " is already on line " +
+                    std::to_string(chartLines_[same]));
+  }
+  if (static_cast<int>(charts_.size()) == kMaxChartsInFile) {
+    return fail(s, nameAt,
+                "a chart file holds at most " + std::to_string(kMaxChartsInFile) + " charts");
+  }
+  if (!expectEnd(s)) return false;
+  open_.emplace();
+  open_->chart.name = std::string(name);
+  open_->chart.coins.fill(CoinCell{CoinCell::kZero, 0, 0, 0});
+  open_->chart.gems = GemCell{GemCell::kNone, 0, 0, 0};
+  open_->chart.items = ItemCell{ItemCell::kNone, 0, {}};
+  open_->line = lineNumber_;
+  return true;
+}
+
+bool ChartFileParser::closeChart() {
+  if (!open_) return true;
+  const OpenChart& open = *open_;
+  const std::string name = quotedInput(open.chart.name);
+  if (open.descriptionLine == 0) {
+    refuse(open.line, 1, "chart " + name + " has no description line");
+    return false;
+  }
+  bool yields = open.chart.gems.kind != GemCell::kNone || open.chart.items.kind != ItemCell::kNone;
+  for (const CoinCell& cell : open.chart.coins) {
+    yields = yields || cell.kind == CoinCell::kChance || cell.kind == CoinCell::kRange;
+  }
+  if (!yields) {
+    refuse(open.line, 1,
+           "chart " + name + " yields nothing; give it a line of coins, gems or items that is " +
+               "not none or never");
+    return false;
+  }
+  charts_.push_back(open.chart);
+  chartLines_.push_back(open.line);
+  open_.reset();
+  return true;
+}
+
+bool ChartFileParser::readShare(Scanner& s, int share, std::size_t wordAt) {
+  int& first = open_->shareLines[share];
+  if (first != 0) {
+    return fail(s, wordAt,
+                "a second " + std::string(kChartShareWords[share]) + " line; the first is on line " +
+                    std::to_string(first));
+  }
+  first = lineNumber_;
+  TreasureChart& chart = open_->chart;
+  const bool read = share == kGemShare    ? readGems(s, chart.gems)
+                    : share == kItemShare ? readItems(s, chart.items)
+                                          : readCoins(s, chart.coins[share]);
+  return read && expectEnd(s);
+}
+
+bool ChartFileParser::readCoins(Scanner& s, CoinCell& cell) {
+  s.skipBlanks();
+  const std::size_t wordAt = s.at();
+  const std::string_view word = s.word(false);
+  cell = CoinCell{CoinCell::kZero, 0, 0, 0};
+  if (word == "none") return true;
+  if (word == "never") {
+    cell.kind = CoinCell::kNever;
+    return true;
+  }
+  if (word == "always") {
+    cell.kind = CoinCell::kRange;
+  } else if (!word.empty() && word.back() == '%') {
+    cell.kind = CoinCell::kChance;
+    if (!readChance(s, word, wordAt, '%', cell.chance)) return false;
+  } else {
+    return fail(s, wordAt, "expected a chance such as 25%, always, never or none");
+  }
+  return readRange(s, kMaxCoins, "coins", cell.low, cell.high);
+}
+
+bool ChartFileParser::readGems(Scanner& s, GemCell& cell) {
+  s.skipBlanks();
+  const std::size_t wordAt = s.at();
+  const std::string_view word = s.word(false);
+  cell = GemCell{GemCell::kNone, 0, 0, 0};
+  if (word == "none") return true;
+  if (word == "always") {
+    cell.kind = GemCell::kRange;
+  } else if (!word.empty() && word.back() == '%') {
+    cell.kind = GemCell::kChance;
+    if (!readChance(s, word, wordAt, '%', cell.chance)) return false;
+  } else {
+    return fail(s, wordAt, "expected a chance such as 60%, always or none");
+  }
+  return readRange(s, kMaxGemsInCell, "gems", cell.low, cell.high);
+}
+
+bool ChartFileParser::readItems(Scanner& s, ItemCell& cell) {
+  s.skipBlanks();
+  const std::size_t wordAt = s.at();
+  const std::string_view word = s.word(false);
+  cell = ItemCell{ItemCell::kNone, 0, {}};
+  if (word == "none") return true;
+  if (word == "always") {
+    cell.kind = ItemCell::kAlways;
+  } else if (!word.empty() && word.back() == '+') {
+    cell.kind = ItemCell::kAtLeast;
+    if (!readChance(s, word, wordAt, '+', cell.threshold)) return false;
+  } else {
+    return fail(s, wordAt,
+                "expected a roll such as 30+ (30 or more on a percentile roll), always or none");
+  }
+  do {
+    ItemDraw draw{};
+    const std::size_t groupAt = (s.skipBlanks(), s.at());
+    if (!readGroup(s, draw)) return false;
+    open_->itemsDrawn += draw.countDie > 0 ? draw.countDie : draw.count;
+    if (open_->itemsDrawn > kMaxItemsInChart) {
+      return fail(s, groupAt,
+                  "a chart draws at most " + std::to_string(kMaxItemsInChart) + " magic items");
+    }
+    cell.draws.push_back(draw);
+    s.skipBlanks();
+  } while (s.take(','));
+  return true;
+}
+
+bool ChartFileParser::readGroup(Scanner& s, ItemDraw& draw) {
+  const std::size_t countAt = s.at();
+  const bool die = s.take('d');
+  std::int64_t count = 0;
+  if (!s.number(count) || count < 1 || count > kMaxItemsInGroup || s.peek() == ',' ||
+      (!s.atEnd() && s.peek() != ' ' && s.peek() != '\t')) {
+    return fail(s, countAt,
+                "expected a count of items from 1 to " + std::to_string(kMaxItemsInGroup) +
+                    ", or a die such as d8 for 1 to 8");
+  }
+  (die ? draw.countDie : draw.count) = static_cast<int>(count);
+  s.skipBlanks();
+  const std::size_t sourceAt = s.at();
+  const std::string_view source = s.word(true);
+  if (source == "any") {
+    draw.source = ItemDraw::kAny;
+  } else if (source == "any-but-weapons") {
+    draw.source = ItemDraw::kAnyButWeapons;
+  } else if ((draw.category = categoryFromTag(source)) != kNoCategory) {
+    draw.source = ItemDraw::kCategory;
+  } else {
+    return fail(s, sourceAt,
+                "expected any, any-but-weapons or a category tag such as tccWeapons");
+  }
+  return true;
+}
+
+bool ChartFileParser::readChance(Scanner& s, std::string_view word, std::size_t wordAt, char sign,
+                                 int& chance) {
+  Scanner digits(word.substr(0, word.size() - 1));
+  std::int64_t value = 0;
+  if (!digits.number(value) || !digits.atEnd() || value < 1 || value > 100) {
+    return fail(s, wordAt,
+                std::string(sign == '%' ? "a chance" : "a roll") +
+                    " is a whole number from 1 to 100, followed by " + sign);
+  }
+  chance = static_cast<int>(value);
+  return true;
+}
+
+bool ChartFileParser::readRange(Scanner& s, std::int64_t most, const char* counted, int& low,
+                                int& high) {
+  const std::string expected =
+      std::string("expected a range of ") + counted + " such as 10-40, each end from 0 to " +
+      std::to_string(most);
+  s.skipBlanks();
+  const std::size_t lowAt = s.at();
+  std::int64_t first = 0;
+  if (!s.number(first) || first > most) return fail(s, lowAt, expected);
+  s.skipBlanks();
+  if (!s.take('-')) return fail(s, s.at(), expected);
+  s.skipBlanks();
+  const std::size_t highAt = s.at();
+  std::int64_t last = 0;
+  if (!s.number(last) || last > most) return fail(s, highAt, expected);
+  if (last < first) {
+    return fail(s, highAt,
+                "the high end " + std::to_string(last) + " is below the low end " +
+                    std::to_string(first));
+  }
+  if (last - first > kWidestRange) {
+    const std::string reach = std::to_string(first + kWidestRange);
+    return fail(s, highAt,
+                "the generator cannot reach past " + reach + ", " +
+                    std::to_string(kWidestRange) + " above the low end; write " +
+                    std::to_string(first) + "-" + reach + " for the same draws");
+  }
+  low = static_cast<int>(first);
+  high = static_cast<int>(last);
+  return true;
+}
+
+void ChartFileParser::finish() {
+  if (problem_) return;
+  if (!closeChart()) return;
+  if (charts_.empty()) refuse(1, 1, "expected \"chart NAME\"; the file holds no chart");
+}
+
+ChartFileResult ChartFileParser::result() && {
+  ChartFileResult result;
+  result.problem = std::move(problem_);
+  if (!result.problem) result.charts = std::move(charts_);
+  return result;
+}
+
+}  // namespace
+
+ChartFileResult readChartFile(std::istream& in) {
+  ChartFileParser parser;
+  std::string pending;
+  std::array<char, 16 * 1024> buffer{};
+  bool more = true;
+  while (more) {
+    in.read(buffer.data(), buffer.size());
+    const std::size_t got = static_cast<std::size_t>(in.gcount());
+    more = got == buffer.size();
+    std::size_t start = 0;
+    for (std::size_t at = 0; at < got; ++at) {
+      if (buffer[at] != '\n') continue;
+      pending.append(buffer.data() + start, at - start);
+      if (!parser.addLine(pending)) return std::move(parser).result();
+      pending.clear();
+      start = at + 1;
+    }
+    pending.append(buffer.data() + start, got - start);
+    // Room for the carriage return of a line end written \r\n.
+    if (pending.size() > kMaxChartLineBytes + 1) {
+      const int line = parser.lineNumber() + 1;
+      pending.resize(kMaxChartLineBytes);
+      parser.refuse(line, Scanner(pending).columnOf(kMaxChartLineBytes), tooLong());
+      return std::move(parser).result();
+    }
+  }
+  if (in.bad()) {
+    parser.refuse(0, 0, "the file could not be read");
+    return std::move(parser).result();
+  }
+  if (!pending.empty() && !parser.addLine(pending)) return std::move(parser).result();
+  parser.finish();
+  return std::move(parser).result();
+}
+
+ChartFileResult parseChartFile(std::string_view text) {
+  std::istringstream in{std::string(text)};
+  return readChartFile(in);
+}
+
+ChartFileResult loadChartFile(const std::string& path) {
+  std::error_code error;
+  std::ifstream file;
+  if (!std::filesystem::is_directory(path, error)) file.open(path, std::ios::binary);
+  if (!file.is_open()) {
+    ChartFileResult result;
+    result.problem = ChartFileProblem{0, 0, "no chart file can be opened there"};
+    return result;
+  }
+  return readChartFile(file);
+}
+
+std::string describeChartFileProblem(const ChartFileProblem& problem, std::string_view fileName) {
+  std::string text(fileName);
+  if (problem.line > 0) {
+    text += ", line " + std::to_string(problem.line) + ", column " + std::to_string(problem.column);
+  }
+  return text + ": " + problem.message;
+}
+
+}  // namespace glimmerkist
