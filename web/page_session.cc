@@ -71,7 +71,9 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
       hoardAddress(kTreasureCharts[outcome.chart].name[0], outcome.seed, outcome.split);
   HoardSheetOptions options;
   options.splitAmong = outcome.split;
-  outcome.json = hoardsJson({takeSheet(*generator_, outcome.seed, gemNames_)}, options);
+  outcome.json = hoardsJson(
+      {takeSheet(*generator_, kTreasureCharts[outcome.chart].name, outcome.seed, gemNames_)},
+      options);
   outcome.resultFile = encounterResultText(*generator_, gemNames_);
   return outcome;
 }

@@ -115,7 +115,6 @@ bool isNameCharacter(char c) {
          c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
-
 std::string tooLong() {
   return "a line is at most " + std::to_string(kMaxChartLineBytes) + " bytes long";
 }
@@ -179,9 +178,9 @@ bool ChartFileParser::addLine(std::string_view line) {
     if (length == 0) {
       char byte[8];
       std::snprintf(byte, sizeof byte, "0x%02x", static_cast<unsigned char>(line[at]));
-      return fail(s, at,
-                  std::string("expected UTF-8 text without control characters, found the byte ") +
-                      byte);
+      return fail(
+          s, at,
+          std::string("expected UTF-8 text without control characters, found the byte ") + byte);
     }
     at += length;
   }
@@ -202,8 +201,8 @@ bool ChartFileParser::addLine(std::string_view line) {
     const std::string_view text = s.rest();
     if (text.empty() || characterCount(text) > kMaxChartDescriptionChars) {
       return fail(s, textAt,
-                  "a description is one line of 1 to " +
-                      std::to_string(kMaxChartDescriptionChars) + " characters");
+                  "a description is one line of 1 to " + std::to_string(kMaxChartDescriptionChars) +
+                      " characters");
     }
     open_->chart.description = std::string(text);
     open_->descriptionLine = lineNumber_;
@@ -278,8 +277,8 @@ bool ChartFileParser::readShare(Scanner& s, int share, std::size_t wordAt) {
   int& first = open_->shareLines[share];
   if (first != 0) {
     return fail(s, wordAt,
-                "a second " + std::string(kChartShareWords[share]) + " line; the first is on line " +
-                    std::to_string(first));
+                "a second " + std::string(kChartShareWords[share]) +
+                    " line; the first is on line " + std::to_string(first));
   }
   first = lineNumber_;
   TreasureChart& chart = open_->chart;
@@ -378,8 +377,7 @@ bool ChartFileParser::readGroup(Scanner& s, ItemDraw& draw) {
   } else if ((draw.category = categoryFromTag(source)) != kNoCategory) {
     draw.source = ItemDraw::kCategory;
   } else {
-    return fail(s, sourceAt,
-                "expected any, any-but-weapons or a category tag such as tccWeapons");
+    return fail(s, sourceAt, "expected any, any-but-weapons or a category tag such as tccWeapons");
   }
   return true;
 }
@@ -399,9 +397,8 @@ bool ChartFileParser::readChance(Scanner& s, std::string_view word, std::size_t 
 
 bool ChartFileParser::readRange(Scanner& s, std::int64_t most, const char* counted, int& low,
                                 int& high) {
-  const std::string expected =
-      std::string("expected a range of ") + counted + " such as 10-40, each end from 0 to " +
-      std::to_string(most);
+  const std::string expected = std::string("expected a range of ") + counted +
+                               " such as 10-40, each end from 0 to " + std::to_string(most);
   s.skipBlanks();
   const std::size_t lowAt = s.at();
   std::int64_t first = 0;
@@ -413,16 +410,16 @@ bool ChartFileParser::readRange(Scanner& s, std::int64_t most, const char* count
   std::int64_t last = 0;
   if (!s.number(last) || last > most) return fail(s, highAt, expected);
   if (last < first) {
-    return fail(s, highAt,
-                "the high end " + std::to_string(last) + " is below the low end " +
-                    std::to_string(first));
+    return fail(
+        s, highAt,
+        "the high end " + std::to_string(last) + " is below the low end " + std::to_string(first));
   }
   if (last - first > kWidestRange) {
     const std::string reach = std::to_string(first + kWidestRange);
     return fail(s, highAt,
-                "the generator cannot reach past " + reach + ", " +
-                    std::to_string(kWidestRange) + " above the low end; write " +
-                    std::to_string(first) + "-" + reach + " for the same draws");
+                "the generator cannot reach past " + reach + ", " + std::to_string(kWidestRange) +
+                    " above the low end; write " + std::to_string(first) + "-" + reach +
+                    " for the same draws");
   }
   low = static_cast<int>(first);
   high = static_cast<int>(last);

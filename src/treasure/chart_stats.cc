@@ -22,6 +22,13 @@ std::string padLeft(const std::string& text, std::size_t width) {
 
 std::string percent(double share) { return printed("%.1f%%", share * 100.0); }
 
+// Characters of UTF-8 text, for laying out columns.
+std::size_t characters(const std::string& text) {
+  std::size_t count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
 }  // namespace
 
 std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percent) {
@@ -34,6 +41,11 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 
 ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
                             std::uint32_t seed, const CoinRates& rates) {
+  return gatherChartStats(generator, kTreasureCharts[chart], runs, seed, rates);
+}
+
+ChartStats gatherChartStats(TreasureGenerator& generator, const TreasureChart& chart,
+                            std::int64_t runs, std::uint32_t seed, const CoinRates& rates) {
   std::array<std::int64_t, kMetalCount> seen{};
   std::array<std::int64_t, kMetalCount> coinSum{};
   std::int64_t gems = 0;
@@ -58,7 +70,7 @@ ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, st
   }
 
   ChartStats stats;
-  stats.chart = chart;
+  stats.chart = chart.name;
   stats.runs = runs;
   stats.seed = seed;
   const double n = static_cast<double>(runs);
@@ -76,14 +88,18 @@ ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, st
 }
 
 std::string chartStatsTable(const std::vector<ChartStats>& stats) {
+  std::size_t width = 5;  // "Chart"
+  for (const ChartStats& chart : stats) width = std::max(width, characters(chart.chart));
+  const std::string widening(width - 5, ' ');
   std::ostringstream out;
-  out << "        Copper           Silver           Electrum         Gold             Platinum"
+  out << widening
+      << "        Copper           Silver           Electrum         Gold             Platinum"
          "             Gems    Items   Total value in gp\n"
-      << " Chart";
+      << " Chart" << widening;
   for (int metal = 0; metal < kMetalCount; ++metal) out << "   seen     mean";
   out << "     mean     mean        mean       p10       p50       p90\n";
   for (const ChartStats& chart : stats) {
-    out << " " << kTreasureCharts[chart.chart].name << "    ";
+    out << " " << chart.chart << std::string(width - characters(chart.chart), ' ');
     for (int metal = 0; metal < kMetalCount; ++metal) {
       out << padLeft(percent(chart.seenShare[metal]), 7)
           << padLeft(printed("%.1f", chart.meanCount[metal]), 9);
@@ -106,7 +122,7 @@ std::string chartStatsMarkdown(const std::vector<ChartStats>& stats) {
   for (int column = 0; column < 2 * kMetalCount + 6; ++column) out << " ---: |";
   out << "\n";
   for (const ChartStats& chart : stats) {
-    out << "| " << kTreasureCharts[chart.chart].name << " |";
+    out << "| " << chart.chart << " |";
     for (int metal = 0; metal < kMetalCount; ++metal) {
       out << " " << percent(chart.seenShare[metal]) << " | "
           << printed("%.1f", chart.meanCount[metal]) << " |";

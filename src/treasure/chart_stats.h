@@ -17,7 +17,7 @@
 namespace glimmerkist {
 
 struct ChartStats {
-  std::int32_t chart = 0;
+  std::string chart;  // the chart's name
   std::int64_t runs = 0;
   std::uint32_t seed = 0;
   /// Share of the hoards that hold any coin of the metal, 0 to 1.
@@ -40,11 +40,16 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 
 /// Draws `runs` hoards of `chart` on `generator`, hoard i after
 /// srand(hoardSeed(seed, i)), and sums them up at `rates`. REQUIRES: runs >= 1.
+ChartStats gatherChartStats(TreasureGenerator& generator, const TreasureChart& chart,
+                            std::int64_t runs, std::uint32_t seed, const CoinRates& rates);
+
+/// The same for built-in chart 0 to 25.
 ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
                             std::uint32_t seed, const CoinRates& rates);
 
 /// The figures as an aligned text table, one line for each chart and a
-/// heading of two lines, every line ending in a line end.
+/// heading of two lines, every line ending in a line end. The chart column
+/// widens for names longer than its heading.
 std::string chartStatsTable(const std::vector<ChartStats>& stats);
 
 /// The same figures as one Markdown table.

@@ -7,10 +7,6 @@
 namespace glimmerkist {
 namespace {
 
-std::string chartLetter(std::int32_t chart) {
-  return kTreasureCharts[chart].name;
-}
-
 Json coinsJson(const Coins& coins) {
   Json json = Json::object();
   for (int metal = 0; metal < kMetalCount; ++metal) {
@@ -70,7 +66,7 @@ void to_json(Json& json, const ItemLine& item) {
 void to_json(Json& json, const PricedHoard& hoard) {
   const HoardSheet& sheet = *hoard.sheet;
   json = Json::object();
-  json["chart"] = chartLetter(sheet.chart);
+  json["chart"] = sheet.chart;
   json["seed"] = sheet.seed;
   json["coins"] = coinsJson(sheet.coins);
   json["gems"] = sheet.gems;
@@ -81,7 +77,7 @@ void to_json(Json& json, const PricedHoard& hoard) {
 
 void to_json(Json& json, const ChartStats& stats) {
   json = Json::object();
-  json["chart"] = chartLetter(stats.chart);
+  json["chart"] = stats.chart;
   json["coins"] = Json::object();
   for (int metal = 0; metal < kMetalCount; ++metal) {
     json["coins"][std::string(kMetalCodes[metal])] = {{"seen", stats.seenShare[metal]},

@@ -24,6 +24,12 @@ void drawHoard(TreasureGenerator& generator, std::int32_t chart, std::uint32_t s
   generator.generateTreasureByChart(chart);
 }
 
+void drawHoard(TreasureGenerator& generator, const TreasureChart& chart, std::uint32_t seed) {
+  srand(seed);
+  generator.resetHoard();
+  generator.generateTreasure(chart);
+}
+
 Coins hoardCoins(const TreasureGenerator& generator) {
   Coins coins{};
   for (int metal = 0; metal < kMetalCount; ++metal) {
@@ -42,10 +48,10 @@ std::int64_t treasureValue(const Coins& coins, std::int64_t gemsGp, const CoinRa
   return coinValue(coins, rates) + gemsGp * kUnitsPerGp;
 }
 
-HoardSheet takeSheet(const TreasureGenerator& generator, std::uint32_t seed,
-                     const GemNames& gemNames) {
+HoardSheet takeSheet(const TreasureGenerator& generator, const std::string& chart,
+                     std::uint32_t seed, const GemNames& gemNames) {
   HoardSheet sheet;
-  sheet.chart = generator.treasureChart();
+  sheet.chart = chart;
   sheet.seed = seed;
   sheet.coins = hoardCoins(generator);
   for (const Gem& gem : generator.gems()) {

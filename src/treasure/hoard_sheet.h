@@ -27,7 +27,7 @@ struct ItemLine {
 };
 
 struct HoardSheet {
-  std::int32_t chart = 0;  // 0 to 25
+  std::string chart;       // the chart's name, "A" to "Z" or a chart file's
   std::uint32_t seed = 0;  // srand(seed) and then this chart gives the hoard
   Coins coins{};
   std::vector<GemLine> gems;
@@ -54,6 +54,9 @@ std::uint32_t hoardSeed(std::uint32_t first, std::int64_t index);
 /// right after seeding. REQUIRES: chart 0 to 25.
 void drawHoard(TreasureGenerator& generator, std::int32_t chart, std::uint32_t seed);
 
+/// The same by a chart of any source, built-in or a chart file's.
+void drawHoard(TreasureGenerator& generator, const TreasureChart& chart, std::uint32_t seed);
+
 /// The coin counts of the generator's hoard.
 Coins hoardCoins(const TreasureGenerator& generator);
 
@@ -64,10 +67,10 @@ std::int64_t gemsWorth(const GemList& gems);
 /// in units.
 std::int64_t treasureValue(const Coins& coins, std::int64_t gemsGp, const CoinRates& rates);
 
-/// Writes down the generator's hoard, drawn by its chart after srand(seed).
-/// REQUIRES: the hoard was filled from a chart.
-HoardSheet takeSheet(const TreasureGenerator& generator, std::uint32_t seed,
-                     const GemNames& gemNames);
+/// Writes down the generator's hoard, drawn by the chart named `chart` after
+/// srand(seed).
+HoardSheet takeSheet(const TreasureGenerator& generator, const std::string& chart,
+                     std::uint32_t seed, const GemNames& gemNames);
 
 /// The sheet's gems' worth in whole gold pieces.
 std::int64_t gemsWorth(const HoardSheet& sheet);

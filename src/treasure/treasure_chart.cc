@@ -110,12 +110,15 @@ std::int32_t chartIndexFromLetter(const std::string& text) {
 }
 
 std::int32_t findChart(const std::vector<TreasureChart>& charts, std::string_view name) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
   for (std::size_t i = 0; i < charts.size(); ++i) {
     const std::string& candidate = charts[i].name;
     if (candidate.size() != name.size()) continue;
     bool same = true;
-    for (std::size_t j = 0; j < name.size() && same; ++j) same = lower(candidate[j]) == lower(name[j]);
+    for (std::size_t j = 0; j < name.size() && same; ++j)
+      same = lower(candidate[j]) == lower(name[j]);
     if (same) return static_cast<std::int32_t>(i);
   }
   return -1;

@@ -67,8 +67,8 @@ TEST(ChartFileTest, ExportedChartsLoadBackAndDrawTheSameHoards) {
       generator.resetHoard();
       srand(seed);
       generator.generateTreasure(loaded.charts[chart]);
-      ASSERT_EQ(taken(generator), builtIn) << "chart " << kTreasureCharts[chart].name << ", seed "
-                                           << seed;
+      ASSERT_EQ(taken(generator), builtIn)
+          << "chart " << kTreasureCharts[chart].name << ", seed " << seed;
     }
   }
 }

@@ -28,7 +28,7 @@ TEST(HoardJsonTest, MoneyIsTheShortestExactDecimal) {
 
 TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   HoardSheet sheet;
-  sheet.chart = 12;  // M
+  sheet.chart = "M";
   sheet.seed = 5;
   sheet.coins = {0, 0, 1, 5000, 0};  // 0.5 gp of electrum, 5000 gp
   sheet.gems = {{"Ruby", 7949}, {"", 3}};
@@ -55,7 +55,7 @@ TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   EXPECT_NE(text.find("\"rates_gp\": {\n    \"cp\": 0.01,"), std::string::npos) << text;
 
   ChartStats stats;
-  stats.chart = 24;
+  stats.chart = "Y";
   stats.runs = 10;
   stats.p10 = 2990000;
   const std::string figures = chartStatsJson({stats}, CoinRates());

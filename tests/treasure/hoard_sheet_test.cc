@@ -77,9 +77,9 @@ TEST(HoardSheetTest, SheetWritesDownTheGeneratorsHoard) {
   TreasureGenerator generator;
   fillCatalog(generator);
   drawHoard(generator, 0, 4242);  // chart A
-  const HoardSheet sheet = takeSheet(generator, 4242, filledGemNames());
+  const HoardSheet sheet = takeSheet(generator, "A", 4242, filledGemNames());
 
-  EXPECT_EQ(sheet.chart, 0);
+  EXPECT_EQ(sheet.chart, "A");
   EXPECT_EQ(sheet.seed, 4242u);
   EXPECT_EQ(sheet.coins, (Coins{generator.getCopperPieces(), generator.getSilverPieces(),
                                 generator.getElectrumPieces(), generator.getGoldPieces(),

@@ -51,13 +51,13 @@ std::string describeLoadProblem(const LoadResult& result, const std::string& pat
   return file + ": the catalog did not load";
 }
 
-std::string describeOpenFailure(const std::string& path) {
+std::string describeOpenFailure(const std::string& path, const char* what) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (fs::is_directory(status))
-    return "the catalog " + quotedInput(path) + " is a folder, not a file";
-  if (!fs::exists(status)) return "the catalog " + quotedInput(path) + " does not exist";
-  return "the catalog " + quotedInput(path) + " cannot be opened for reading";
+  const std::string file = std::string("the ") + what + " " + quotedInput(path);
+  if (fs::is_directory(status)) return file + " is a folder, not a file";
+  if (!fs::exists(status)) return file + " does not exist";
+  return file + " cannot be opened for reading";
 }
 
 }  // namespace glimmerkist::roll

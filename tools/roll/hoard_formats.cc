@@ -10,10 +10,6 @@
 namespace glimmerkist::roll {
 namespace {
 
-std::string chartLetter(std::int32_t chart) {
-  return kTreasureCharts[chart].name;
-}
-
 void writeSplitMarkdown(std::ostream& out, const HoardSheet& sheet,
                         const HoardSheetOptions& options) {
   const PartySplit split = splitCoins(sheet.coins, options.splitAmong);
@@ -32,7 +28,7 @@ void writeSplitMarkdown(std::ostream& out, const HoardSheet& sheet,
 
 void writeHoardMarkdown(std::ostream& out, const HoardSheet& sheet, int index, int count,
                         const HoardSheetOptions& options) {
-  out << "### Hoard " << index + 1 << " of " << count << ": chart " << chartLetter(sheet.chart)
+  out << "### Hoard " << index + 1 << " of " << count << ": chart " << markdownCell(sheet.chart)
       << ", seed " << sheet.seed << "\n\n"
       << "| Treasure | Count | Value (gp) |\n"
       << "| --- | ---: | ---: |\n";
@@ -56,10 +52,10 @@ void writeHoardMarkdown(std::ostream& out, const HoardSheet& sheet, int index, i
 
 }  // namespace
 
-void writeHoardHeading(std::ostream& out, std::int32_t chart, std::uint32_t seed, int index,
+void writeHoardHeading(std::ostream& out, const std::string& chart, std::uint32_t seed, int index,
                        int count) {
-  out << " Hoard " << index + 1 << " of " << count << ": chart " << chartLetter(chart) << ", seed "
-      << seed << "\n";
+  out << " Hoard " << index + 1 << " of " << count << ": chart " << chart << ", seed " << seed
+      << "\n";
 }
 
 void writeHoardsJson(std::ostream& out, const std::vector<HoardSheet>& sheets,

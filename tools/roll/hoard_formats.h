@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "treasure/coin_rates.h"
@@ -18,7 +19,7 @@ namespace glimmerkist::roll {
 
 /// The line before hoard `index` (from 0) of `count` in text, such as
 /// " Hoard 1 of 3: chart A, seed 42".
-void writeHoardHeading(std::ostream& out, std::int32_t chart, std::uint32_t seed, int index,
+void writeHoardHeading(std::ostream& out, const std::string& chart, std::uint32_t seed, int index,
                        int count);
 
 /// The hoards as one JSON document: {"format_version", "rates_gp", "hoards"}.

@@ -6,8 +6,10 @@
 #include "base/quoted_input.h"
 #include "roll/catalog_counts.h"
 #include "roll/catalog_source.h"
+#include "roll/chart_list.h"
 #include "roll/picked_items.h"
 #include "roll/stats_formats.h"
+#include "treasure/chart_file.h"
 #include "treasure/chart_stats.h"
 #include "treasure/hoard_sheet.h"
 #include "treasure/treasure_generator.h"
@@ -51,9 +53,49 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, b
   return generator;
 }
 
+// The charts of `path`, or the built-in ones when it is "". Null after
+// reporting a file that does not load.
+std::unique_ptr<std::vector<TreasureChart>> loadCharts(const std::string& path, std::ostream& err) {
+  if (path.empty()) return std::make_unique<std::vector<TreasureChart>>(builtInCharts());
+  ChartFileResult loaded = loadChartFile(path);
+  if (!loaded.ok()) {
+    const ChartFileProblem& problem = *loaded.problem;
+    err << kProgramName << ": "
+        << (problem.line == 0 ? describeOpenFailure(path, "chart file")
+                              : describeChartFileProblem(problem, quotedInput(path)))
+        << "\n";
+    return nullptr;
+  }
+  return std::make_unique<std::vector<TreasureChart>>(std::move(loaded.charts));
+}
+
+// The position of the chart called `name` in `charts`, read from `path`, or
+// -1 after saying which charts there are.
+std::int32_t findNamedChart(const std::vector<TreasureChart>& charts, const std::string& name,
+                            const std::string& path, std::ostream& err) {
+  const std::int32_t found = findChart(charts, name);
+  if (found >= 0) return found;
+  constexpr std::size_t kNamesShown = 10;
+  err << kProgramName << ": " << quotedInput(name) << " is no chart of " << quotedInput(path)
+      << "; its charts are ";
+  for (std::size_t i = 0; i < charts.size() && i < kNamesShown; ++i) {
+    err << (i == 0 ? "" : ", ") << quotedInput(charts[i].name);
+  }
+  if (charts.size() > kNamesShown) err << " and " << charts.size() - kNamesShown << " more";
+  err << "\n";
+  return -1;
+}
+
 }  // namespace
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err) {
+  const auto charts = loadCharts(request.chartFile, err);
+  if (!charts) return kExitFailure;
+  const std::int32_t found = request.chartFile.empty() ? request.chart
+                                                       : findNamedChart(*charts, request.chartName,
+                                                                        request.chartFile, err);
+  if (found < 0) return kExitUsage;
+  const TreasureChart& chart = (*charts)[found];
   const std::unique_ptr<TreasureGenerator> generator =
       loadGenerator(request.catalog, request.quiet, err);
   if (!generator) return kExitFailure;
@@ -62,12 +104,12 @@ int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std:
   std::vector<HoardSheet> sheets;
   for (std::int32_t i = 0; i < request.count; ++i) {
     const std::uint32_t seed = hoardSeed(request.seed, i);
-    drawHoard(*generator, request.chart, seed);
+    drawHoard(*generator, chart, seed);
     if (request.format == Format::kText) {
-      writeHoardHeading(out, request.chart, seed, i, request.count);
+      writeHoardHeading(out, chart.name, seed, i, request.count);
       out << encounterReportText(*generator, gemNames);
     } else {
-      sheets.push_back(takeSheet(*generator, seed, gemNames));
+      sheets.push_back(takeSheet(*generator, chart.name, seed, gemNames));
     }
   }
   if (request.format == Format::kJson) writeHoardsJson(out, sheets, request.sheet);
@@ -88,11 +130,25 @@ int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& 
   return kExitSuccess;
 }
 
-int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& /*err*/) {
+int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& err) {
+  const auto charts = loadCharts(request.chartFile, err);
+  if (!charts) return kExitFailure;
+  std::vector<std::int32_t> chosen = request.charts;
+  if (!request.chartFile.empty()) {
+    chosen.clear();
+    for (const std::string& name : request.chartNames) {
+      chosen.push_back(findNamedChart(*charts, name, request.chartFile, err));
+      if (chosen.back() < 0) return kExitUsage;
+    }
+    for (std::size_t i = 0; request.chartNames.empty() && i < charts->size(); ++i) {
+      chosen.push_back(static_cast<std::int32_t>(i));
+    }
+  }
   TreasureGenerator generator;
   std::vector<ChartStats> stats;
-  for (std::int32_t chart : request.charts) {
-    stats.push_back(gatherChartStats(generator, chart, request.runs, request.seed, request.rates));
+  for (std::int32_t chart : chosen) {
+    stats.push_back(
+        gatherChartStats(generator, (*charts)[chart], request.runs, request.seed, request.rates));
   }
   writeChartStats(out, request.format, stats, request.rates);
   return kExitSuccess;
@@ -106,6 +162,17 @@ int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ost
   for (int code = 0; code < kCategoryCount; ++code)
     counts[code] = generator->category(code).count();
   writeCatalogCounts(out, request.format, counts);
+  return kExitSuccess;
+}
+
+int runChartsCommand(const ChartsRequest& request, std::ostream& out, std::ostream& err) {
+  const auto charts = loadCharts(request.chartFile, err);
+  if (!charts) return kExitFailure;
+  if (request.exportFile) {
+    out << chartFileText(*charts);
+  } else {
+    writeChartList(out, request.format, *charts);
+  }
   return kExitSuccess;
 }
 
