@@ -6,6 +6,7 @@
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <unordered_map>
 
 #include "base/quoted_input.h"
 #include "catalog/item_category.h"
@@ -115,6 +116,15 @@ bool isNameCharacter(char c) {
          c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
+// A name as findChart compares it: ASCII letters in lower case.
+std::string foldedName(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return folded;
+}
+
 std::string tooLong() {
   return "a line is at most " + std::to_string(kMaxChartLineBytes) + " bytes long";
 }
@@ -163,6 +173,7 @@ class ChartFileParser {
   std::optional<OpenChart> open_;
   std::vector<TreasureChart> charts_;
   std::vector<int> chartLines_;
+  std::unordered_map<std::string, int> chartsByName_;  // by foldedName
   std::optional<ChartFileProblem> problem_;
 };
 
@@ -229,11 +240,12 @@ bool ChartFileParser::startChart(Scanner& s) {
                 "a chart's name is 1 to " + std::to_string(kMaxChartNameChars) +
                     " letters, digits, '-' and '_'");
   }
-  const std::int32_t same = findChart(charts_, name);
-  if (same >= 0) {
+  const auto same = chartsByName_.find(foldedName(name));
+  if (same != chartsByName_.end()) {
+    const int first = same->second;
     return fail(s, nameAt,
-                "a chart named " + quotedInput(charts_[same].name) + " is already on line " +
-                    std::to_string(chartLines_[same]));
+                "a chart named " + quotedInput(charts_[first].name) + " is already on line " +
+                    std::to_string(chartLines_[first]));
   }
   if (static_cast<int>(charts_.size()) == kMaxChartsInFile) {
     return fail(s, nameAt,
@@ -267,8 +279,9 @@ bool ChartFileParser::closeChart() {
                "not none or never");
     return false;
   }
-  charts_.push_back(open.chart);
+  chartsByName_.emplace(foldedName(open.chart.name), static_cast<int>(charts_.size()));
   chartLines_.push_back(open.line);
+  charts_.push_back(std::move(open_->chart));
   open_.reset();
   return true;
 }
