@@ -162,8 +162,16 @@ class ChartFileParser {
   bool startChart(Scanner& s);
   bool closeChart();
   bool readShare(Scanner& s, int share, std::size_t wordAt);
-  bool readCoins(Scanner& s, CoinCell& cell);
-  bool readGems(Scanner& s, GemCell& cell);
+  template <typename Cell>
+  struct AmountWords {
+    typename Cell::Kind none;
+    std::optional<typename Cell::Kind> never;  // for coins only
+    std::int64_t most;
+    const char* counted;
+    const char* expected;
+  };
+  template <typename Cell>
+  bool readAmount(Scanner& s, Cell& cell, const AmountWords<Cell>& words);
   bool readItems(Scanner& s, ItemCell& cell);
   bool readGroup(Scanner& s, ItemDraw& draw);
   bool readChance(Scanner& s, std::string_view word, std::size_t wordAt, char sign, int& chance);
@@ -295,48 +303,40 @@ bool ChartFileParser::readShare(Scanner& s, int share, std::size_t wordAt) {
   }
   first = lineNumber_;
   TreasureChart& chart = open_->chart;
-  const bool read = share == kGemShare    ? readGems(s, chart.gems)
+  static const AmountWords<CoinCell> kCoinWords = {
+      CoinCell::kZero, CoinCell::kNever, kMaxCoins, "coins",
+      "expected a chance such as 25%, always, never or none"};
+  static const AmountWords<GemCell> kGemWords = {GemCell::kNone, std::nullopt, kMaxGemsInCell,
+                                                 "gems",
+                                                 "expected a chance such as 60%, always or none"};
+  const bool read = share == kGemShare    ? readAmount(s, chart.gems, kGemWords)
                     : share == kItemShare ? readItems(s, chart.items)
-                                          : readCoins(s, chart.coins[share]);
+                                          : readAmount(s, chart.coins[share], kCoinWords);
   return read && expectEnd(s);
 }
 
-bool ChartFileParser::readCoins(Scanner& s, CoinCell& cell) {
+// A coin or gem line: a chance and a range, always and a range, none, and
+// for coins never.
+template <typename Cell>
+bool ChartFileParser::readAmount(Scanner& s, Cell& cell, const AmountWords<Cell>& words) {
   s.skipBlanks();
   const std::size_t wordAt = s.at();
   const std::string_view word = s.word(false);
-  cell = CoinCell{CoinCell::kZero, 0, 0, 0};
+  cell = Cell{words.none, 0, 0, 0};
   if (word == "none") return true;
-  if (word == "never") {
-    cell.kind = CoinCell::kNever;
+  if (word == "never" && words.never) {
+    cell.kind = *words.never;
     return true;
   }
   if (word == "always") {
-    cell.kind = CoinCell::kRange;
+    cell.kind = Cell::kRange;
   } else if (!word.empty() && word.back() == '%') {
-    cell.kind = CoinCell::kChance;
+    cell.kind = Cell::kChance;
     if (!readChance(s, word, wordAt, '%', cell.chance)) return false;
   } else {
-    return fail(s, wordAt, "expected a chance such as 25%, always, never or none");
+    return fail(s, wordAt, words.expected);
   }
-  return readRange(s, kMaxCoins, "coins", cell.low, cell.high);
-}
-
-bool ChartFileParser::readGems(Scanner& s, GemCell& cell) {
-  s.skipBlanks();
-  const std::size_t wordAt = s.at();
-  const std::string_view word = s.word(false);
-  cell = GemCell{GemCell::kNone, 0, 0, 0};
-  if (word == "none") return true;
-  if (word == "always") {
-    cell.kind = GemCell::kRange;
-  } else if (!word.empty() && word.back() == '%') {
-    cell.kind = GemCell::kChance;
-    if (!readChance(s, word, wordAt, '%', cell.chance)) return false;
-  } else {
-    return fail(s, wordAt, "expected a chance such as 60%, always or none");
-  }
-  return readRange(s, kMaxGemsInCell, "gems", cell.low, cell.high);
+  return readRange(s, words.most, words.counted, cell.low, cell.high);
 }
 
 bool ChartFileParser::readItems(Scanner& s, ItemCell& cell) {
@@ -457,7 +457,7 @@ ChartFileResult ChartFileParser::result() && {
 ChartFileResult readChartFile(std::istream& in) {
   ChartFileParser parser;
   std::string pending;
-  std::array<char, 16 * 1024> buffer{};
+  std::array<char, std::size_t{16} * 1024> buffer{};
   bool more = true;
   while (more) {
     in.read(buffer.data(), buffer.size());

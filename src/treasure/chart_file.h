@@ -29,7 +29,7 @@ namespace glimmerkist {
 
 /// Limits of a chart file.
 constexpr int kMaxChartsInFile = 1000;
-constexpr std::size_t kMaxChartLineBytes = 64 * 1024;
+constexpr std::size_t kMaxChartLineBytes = std::size_t{64} * 1024;
 constexpr int kMaxChartNameChars = 32;
 constexpr int kMaxChartDescriptionChars = 200;
 constexpr int kMaxGemsInCell = 1000;

@@ -75,8 +75,8 @@ TEST_F(ChartFileOptionTest, ExampleChartFilesLoadAndDraw) {
     }
   }
   // Names are found in either case, as the letters are.
-  const RollRun upper = roll({"encounter", "GOBLIN", "--charts",
-                              GLIMMERKIST_EXAMPLES "/goblin-purses.txt", "-q", "--seed", "1"});
+  const std::string goblins = GLIMMERKIST_EXAMPLES "/goblin-purses.txt";
+  const RollRun upper = roll({"encounter", "GOBLIN", "--charts", goblins, "-q", "--seed", "1"});
   EXPECT_EQ(upper.out.rfind(" Hoard 1 of 1: chart goblin, seed 1\n", 0), 0u) << upper.err;
 }
 

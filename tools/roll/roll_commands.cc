@@ -146,6 +146,7 @@ int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream
   }
   TreasureGenerator generator;
   std::vector<ChartStats> stats;
+  stats.reserve(chosen.size());
   for (std::int32_t chart : chosen) {
     stats.push_back(
         gatherChartStats(generator, (*charts)[chart], request.runs, request.seed, request.rates));
