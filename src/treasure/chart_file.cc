@@ -10,6 +10,7 @@
 
 #include "base/quoted_input.h"
 #include "catalog/item_category.h"
+#include "treasure/chart_line.h"
 
 namespace glimmerkist {
 namespace {
@@ -19,97 +20,6 @@ constexpr int kGemShare = kMetalCount;
 constexpr int kItemShare = kMetalCount + 1;
 
 constexpr std::int32_t kMaxCoins = std::numeric_limits<std::int32_t>::max();
-
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-// The length of the UTF-8 character at `at`, or 0 when the bytes there are no
-// character: an overlong form, a surrogate, a code point past U+10FFFF, or a
-// control character other than the tab (C1 controls included).
-std::size_t characterLength(std::string_view text, std::size_t at) {
-  const auto c = static_cast<unsigned char>(text[at]);
-  if (c < 0x80) return (c < 0x20 && c != '\t') || c == 0x7F ? 0 : 1;
-  std::size_t length = 0;
-  std::uint32_t code = 0;
-  if (c >= 0xC2 && c <= 0xDF) {
-    length = 2;
-    code = c & 0x1F;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    length = 3;
-    code = c & 0x0F;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    length = 4;
-    code = c & 0x07;
-  } else {
-    return 0;
-  }
-  if (at + length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[at + i]);
-    if (!isContinuation(next)) return 0;
-    code = (code << 6) | (next & 0x3F);
-  }
-  const std::uint32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-  if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  if (code <= 0x9F) return 0;  // C1 controls
-  return length;
-}
-
-// One line under the cursor, with columns counted in characters.
-class Scanner {
- public:
-  explicit Scanner(std::string_view line) : line_(line) {}
-
-  std::size_t at() const { return at_; }
-  bool atEnd() const { return at_ >= line_.size(); }
-  char peek() const { return atEnd() ? '\0' : line_[at_]; }
-  void skipBlanks() {
-    while (!atEnd() && (line_[at_] == ' ' || line_[at_] == '\t')) ++at_;
-  }
-  bool take(char c) {
-    if (peek() != c) return false;
-    ++at_;
-    return true;
-  }
-  // Up to the next blank, or the next comma when `commaEnds`.
-  std::string_view word(bool commaEnds) {
-    const std::size_t start = at_;
-    while (!atEnd() && line_[at_] != ' ' && line_[at_] != '\t' && !(commaEnds && line_[at_] == ','))
-      ++at_;
-    return line_.substr(start, at_ - start);
-  }
-  // The rest of the line without the blanks at its end.
-  std::string_view rest() {
-    std::string_view text = line_.substr(at_);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    at_ = line_.size();
-    return text;
-  }
-  // Decimal digits, at most ten of them, as a number; false when there are
-  // none or too many.
-  bool number(std::int64_t& value) {
-    const std::size_t start = at_;
-    value = 0;
-    while (!atEnd() && line_[at_] >= '0' && line_[at_] <= '9') {
-      if (at_ - start == 10) return false;
-      value = value * 10 + (line_[at_] - '0');
-      ++at_;
-    }
-    return at_ > start;
-  }
-  int columnOf(std::size_t byte) const {
-    int column = 1;
-    for (std::size_t i = 0; i < byte && i < line_.size(); ++i) {
-      if (!isContinuation(static_cast<unsigned char>(line_[i]))) ++column;
-    }
-    return column;
-  }
-
- private:
-  std::string_view line_;
-  std::size_t at_ = 0;
-};
-
-int characterCount(std::string_view text) { return Scanner(text).columnOf(text.size()) - 1; }
 
 bool isNameCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -151,17 +61,17 @@ class ChartFileParser {
   int lineNumber() const { return lineNumber_; }
 
  private:
-  bool fail(const Scanner& s, std::size_t at, std::string message) {
+  bool fail(const ChartLine& s, std::size_t at, std::string message) {
     refuse(lineNumber_, s.columnOf(at), std::move(message));
     return false;
   }
-  bool expectEnd(Scanner& s) {
+  bool expectEnd(ChartLine& s) {
     s.skipBlanks();
     return s.atEnd() || fail(s, s.at(), "expected the end of the line");
   }
-  bool startChart(Scanner& s);
+  bool startChart(ChartLine& s);
   bool closeChart();
-  bool readShare(Scanner& s, int share, std::size_t wordAt);
+  bool readShare(ChartLine& s, int share, std::size_t wordAt);
   template <typename Cell>
   struct AmountWords {
     typename Cell::Kind none;
@@ -171,11 +81,11 @@ class ChartFileParser {
     const char* expected;
   };
   template <typename Cell>
-  bool readAmount(Scanner& s, Cell& cell, const AmountWords<Cell>& words);
-  bool readItems(Scanner& s, ItemCell& cell);
-  bool readGroup(Scanner& s, ItemDraw& draw);
-  bool readChance(Scanner& s, std::string_view word, std::size_t wordAt, char sign, int& chance);
-  bool readRange(Scanner& s, std::int64_t most, const char* counted, int& low, int& high);
+  bool readAmount(ChartLine& s, Cell& cell, const AmountWords<Cell>& words);
+  bool readItems(ChartLine& s, ItemCell& cell);
+  bool readGroup(ChartLine& s, ItemDraw& draw);
+  bool readChance(ChartLine& s, std::string_view word, std::size_t wordAt, char sign, int& chance);
+  bool readRange(ChartLine& s, std::int64_t most, const char* counted, int& low, int& high);
 
   int lineNumber_ = 0;
   std::optional<OpenChart> open_;
@@ -190,10 +100,10 @@ bool ChartFileParser::addLine(std::string_view line) {
   if (problem_) return false;
   if (lineNumber_ == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  Scanner s(line);
+  ChartLine s(line);
   if (line.size() > kMaxChartLineBytes) return fail(s, kMaxChartLineBytes, tooLong());
   for (std::size_t at = 0; at < line.size();) {
-    const std::size_t length = characterLength(line, at);
+    const std::size_t length = chartCharacterLength(line, at);
     if (length == 0) {
       char byte[8];
       std::snprintf(byte, sizeof byte, "0x%02x", static_cast<unsigned char>(line[at]));
@@ -236,7 +146,7 @@ bool ChartFileParser::addLine(std::string_view line) {
                   quotedInput(word));
 }
 
-bool ChartFileParser::startChart(Scanner& s) {
+bool ChartFileParser::startChart(ChartLine& s) {
   if (!closeChart()) return false;
   s.skipBlanks();
   const std::size_t nameAt = s.at();
@@ -294,7 +204,7 @@ bool ChartFileParser::closeChart() {
   return true;
 }
 
-bool ChartFileParser::readShare(Scanner& s, int share, std::size_t wordAt) {
+bool ChartFileParser::readShare(ChartLine& s, int share, std::size_t wordAt) {
   int& first = open_->shareLines[share];
   if (first != 0) {
     return fail(s, wordAt,
@@ -318,7 +228,7 @@ bool ChartFileParser::readShare(Scanner& s, int share, std::size_t wordAt) {
 // A coin or gem line: a chance and a range, always and a range, none, and
 // for coins never.
 template <typename Cell>
-bool ChartFileParser::readAmount(Scanner& s, Cell& cell, const AmountWords<Cell>& words) {
+bool ChartFileParser::readAmount(ChartLine& s, Cell& cell, const AmountWords<Cell>& words) {
   s.skipBlanks();
   const std::size_t wordAt = s.at();
   const std::string_view word = s.word(false);
@@ -339,7 +249,7 @@ bool ChartFileParser::readAmount(Scanner& s, Cell& cell, const AmountWords<Cell>
   return readRange(s, words.most, words.counted, cell.low, cell.high);
 }
 
-bool ChartFileParser::readItems(Scanner& s, ItemCell& cell) {
+bool ChartFileParser::readItems(ChartLine& s, ItemCell& cell) {
   s.skipBlanks();
   const std::size_t wordAt = s.at();
   const std::string_view word = s.word(false);
@@ -369,7 +279,7 @@ bool ChartFileParser::readItems(Scanner& s, ItemCell& cell) {
   return true;
 }
 
-bool ChartFileParser::readGroup(Scanner& s, ItemDraw& draw) {
+bool ChartFileParser::readGroup(ChartLine& s, ItemDraw& draw) {
   const std::size_t countAt = s.at();
   const bool die = s.take('d');
   std::int64_t count = 0;
@@ -395,9 +305,9 @@ bool ChartFileParser::readGroup(Scanner& s, ItemDraw& draw) {
   return true;
 }
 
-bool ChartFileParser::readChance(Scanner& s, std::string_view word, std::size_t wordAt, char sign,
+bool ChartFileParser::readChance(ChartLine& s, std::string_view word, std::size_t wordAt, char sign,
                                  int& chance) {
-  Scanner digits(word.substr(0, word.size() - 1));
+  ChartLine digits(word.substr(0, word.size() - 1));
   std::int64_t value = 0;
   if (!digits.number(value) || !digits.atEnd() || value < 1 || value > 100) {
     return fail(s, wordAt,
@@ -408,7 +318,7 @@ bool ChartFileParser::readChance(Scanner& s, std::string_view word, std::size_t 
   return true;
 }
 
-bool ChartFileParser::readRange(Scanner& s, std::int64_t most, const char* counted, int& low,
+bool ChartFileParser::readRange(ChartLine& s, std::int64_t most, const char* counted, int& low,
                                 int& high) {
   const std::string expected = std::string("expected a range of ") + counted +
                                " such as 10-40, each end from 0 to " + std::to_string(most);
@@ -476,7 +386,7 @@ ChartFileResult readChartFile(std::istream& in) {
     if (pending.size() > kMaxChartLineBytes + 1) {
       const int line = parser.lineNumber() + 1;
       pending.resize(kMaxChartLineBytes);
-      parser.refuse(line, Scanner(pending).columnOf(kMaxChartLineBytes), tooLong());
+      parser.refuse(line, ChartLine(pending).columnOf(kMaxChartLineBytes), tooLong());
       return std::move(parser).result();
     }
   }

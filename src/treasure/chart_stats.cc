@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "treasure/chart_line.h"
 #include "treasure/hoard_sheet.h"
 
 namespace glimmerkist {
@@ -22,11 +23,9 @@ std::string padLeft(const std::string& text, std::size_t width) {
 
 std::string percent(double share) { return printed("%.1f%%", share * 100.0); }
 
-// Characters of UTF-8 text, for laying out columns.
+// Characters of a chart's name, for laying out columns.
 std::size_t characters(const std::string& text) {
-  std::size_t count = 0;
-  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-  return count;
+  return static_cast<std::size_t>(characterCount(text));
 }
 
 }  // namespace

@@ -4,12 +4,13 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "treasure/chart_line.h"
+
 namespace glimmerkist::roll {
 namespace {
 
 std::size_t characters(const std::string& text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(characterCount(text));
 }
 
 }  // namespace
