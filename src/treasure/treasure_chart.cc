@@ -1,5 +1,6 @@
 #include "treasure/treasure_chart.h"
 
+#include "base/quoted_input.h"
 #include "catalog/item_category.h"
 
 namespace glimmerkist {
@@ -126,6 +127,13 @@ std::int32_t findChart(const std::vector<TreasureChart>& charts, std::string_vie
 
 std::vector<TreasureChart> builtInCharts() {
   return {kTreasureCharts.begin(), kTreasureCharts.end()};
+}
+
+Problem readChart(const std::string& text, std::int32_t& chart) {
+  const std::int32_t read = chartIndexFromLetter(text);
+  if (read < 0) return {ProblemKind::kNoChart, quotedInput(text)};
+  chart = read;
+  return {};
 }
 
 }  // namespace glimmerkist

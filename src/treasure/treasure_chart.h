@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/problem.h"
+
 namespace glimmerkist {
 
 enum Metal : int { kCopper = 0, kSilver, kElectrum, kGold, kPlatinum };
@@ -90,6 +92,10 @@ std::int32_t findChart(const std::vector<TreasureChart>& charts, std::string_vie
 
 /// The built-in charts as a list, in the order A to Z.
 std::vector<TreasureChart> builtInCharts();
+
+/// The chart that `text` names, as chartIndexFromLetter reads it, into
+/// `chart`; kNoChart with the quoted text for any other text.
+Problem readChart(const std::string& text, std::int32_t& chart);
 
 }  // namespace glimmerkist
 

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "base/random.h"
-#include "treasure/treasure_generator.h"
+#include "catalog/item_catalog.h"
+#include "treasure/hoard.h"
 
 namespace glimmerkist {
 namespace {
@@ -25,27 +26,25 @@ struct DrawnHoard {
   }
 };
 
-DrawnHoard taken(const TreasureGenerator& generator) {
+DrawnHoard taken(const Hoard& drawn) {
   DrawnHoard hoard;
-  for (int metal = 0; metal < kMetalCount; ++metal) {
-    hoard.coins.push_back(generator.coins(static_cast<Metal>(metal)));
-  }
-  for (const Gem& gem : generator.gems()) hoard.gems.push_back(gem.value() + gem.kind() * 1e9);
-  for (const Item& item : generator.magicItems()) hoard.items.push_back(item.getName());
+  hoard.coins.assign(drawn.coins.begin(), drawn.coins.end());
+  for (const Gem& gem : drawn.gems) hoard.gems.push_back(gem.value() + gem.kind() * 1e9);
+  for (const Item& item : drawn.magicItems) hoard.items.push_back(item.getName());
   hoard.nextDraw = rand();
   return hoard;
 }
 
 // One item in each category but the rods, so that empty categories are
 // drawn from too.
-void fillCatalog(TreasureGenerator& generator) {
+void fillCatalog(ItemCatalog& catalog) {
   for (int category = 0; category < kCategoryCount; ++category) {
     if (category == tccRods) continue;
     for (int k = 0; k <= category % 3; ++k) {
       Item item;
       item.setCategory(category);
       item.setName("Item_" + std::to_string(category) + "_" + std::to_string(k));
-      generator.addItem(item);
+      catalog.addItem(item);
     }
   }
 }
@@ -54,20 +53,18 @@ TEST(ChartFileTest, ExportedChartsLoadBackAndDrawTheSameHoards) {
   const ChartFileResult loaded = parseChartFile(chartFileText(builtInCharts()));
   ASSERT_TRUE(loaded.ok()) << describeChartFileProblem(*loaded.problem, "export");
   ASSERT_EQ(loaded.charts.size(), static_cast<std::size_t>(kChartCount));
-  TreasureGenerator generator;
-  fillCatalog(generator);
+  ItemCatalog catalog;
+  fillCatalog(catalog);
+  Hoard hoard;
   for (int chart = 0; chart < kChartCount; ++chart) {
     EXPECT_EQ(loaded.charts[chart].name, kTreasureCharts[chart].name);
     EXPECT_EQ(loaded.charts[chart].description, kTreasureCharts[chart].description);
     for (std::uint32_t seed = 0; seed < 10000; ++seed) {
-      generator.resetHoard();
-      srand(seed);
-      generator.generateTreasureByChart(chart);
-      const DrawnHoard builtIn = taken(generator);
-      generator.resetHoard();
-      srand(seed);
-      generator.generateTreasure(loaded.charts[chart]);
-      ASSERT_EQ(taken(generator), builtIn)
+      drawHoard(catalog, chart, seed, hoard);
+      const DrawnHoard builtIn = taken(hoard);
+      drawHoard(catalog, loaded.charts[chart], seed, hoard);
+      ASSERT_EQ(hoard.chartName, kTreasureCharts[chart].name);
+      ASSERT_EQ(taken(hoard), builtIn)
           << "chart " << kTreasureCharts[chart].name << ", seed " << seed;
     }
   }
