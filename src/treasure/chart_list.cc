@@ -12,8 +12,9 @@ std::string chartListText(const std::vector<TreasureChart>& charts) {
   for (const TreasureChart& chart : charts) width = std::max(width, characterCount(chart.name));
   std::string text;
   for (const TreasureChart& chart : charts) {
-    const auto gap = static_cast<std::size_t>(width - characterCount(chart.name) + 2);
-    text += " " + chart.name + std::string(gap, ' ') + chart.description + "\n";
+    const int gap = width - characterCount(chart.name) + 2;
+    text += " " + chart.name + std::string(static_cast<std::size_t>(gap), ' ') + chart.description +
+            "\n";
   }
   return text;
 }
