@@ -30,7 +30,7 @@ void BM_Encounter(benchmark::State& state) {
     gems += generator.gems().count();
     items += generator.magicItems().count();
   }
-  state.SetLabel(std::string("chart ") + kTreasureCharts[chart].letter);
+  state.SetLabel(std::string("chart ") + kTreasureCharts[chart].name);
   state.counters["gems"] =
       benchmark::Counter(static_cast<double>(gems), benchmark::Counter::kAvgIterations);
   state.counters["items"] =
@@ -57,7 +57,7 @@ void BM_EncounterSaved(benchmark::State& state) {
   }
   std::filesystem::remove(kEncounterResultFileName);
   std::filesystem::current_path(previous);
-  state.SetLabel(std::string("chart ") + kTreasureCharts[chart].letter);
+  state.SetLabel(std::string("chart ") + kTreasureCharts[chart].name);
 }
 BENCHMARK(BM_EncounterSaved)->DenseRange(0, kChartCount - 1)->Unit(benchmark::kMicrosecond);
 

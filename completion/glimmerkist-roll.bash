@@ -1,6 +1,6 @@
 # bash completion for glimmerkist-roll: its commands, each command's options,
 # the values of --format, the chart letters, the category tags and files for
-# --catalog. Installed to share/bash-completion/completions/glimmerkist-roll.
+# --catalog and --charts. Installed to share/bash-completion/completions/glimmerkist-roll.
 
 _glimmerkist_roll() {
   local cur prev words cword
@@ -13,12 +13,12 @@ _glimmerkist_roll() {
     cword=$COMP_CWORD
   fi
 
-  local commands="encounter item stats catalog"
+  local commands="encounter item stats catalog charts"
   local common="-h --help"
   local command="" i
   for ((i = 1; i < cword; i++)); do
     case ${words[i]} in
-      encounter | item | stats | catalog)
+      encounter | item | stats | catalog | charts)
         command=${words[i]}
         break
         ;;
@@ -26,7 +26,7 @@ _glimmerkist_roll() {
   done
 
   case $prev in
-    --catalog)
+    --catalog | --charts)
       if declare -F _filedir >/dev/null; then _filedir; else COMPREPLY=($(compgen -f -- "$cur")); fi
       return
       ;;
@@ -46,7 +46,7 @@ _glimmerkist_roll() {
       words_list=$commands
       ;;
     encounter)
-      options="$common --count --seed --catalog --format --split --rates -q --quiet"
+      options="$common --count --seed --catalog --charts --format --split --rates -q --quiet"
       [[ $cur == -* ]] || words_list=$(printf '%s ' {A..Z})
       ;;
     item)
@@ -57,11 +57,14 @@ _glimmerkist_roll() {
         tccMusicalInstruments tccTheWeirdStuff tccArmorAndShields tccWeapons"
       ;;
     stats)
-      options="$common --count --runs --seed --format --rates -q --quiet"
+      options="$common --count --runs --seed --charts --format --rates -q --quiet"
       [[ $cur == -* ]] || words_list=$(printf '%s ' {A..Z})
       ;;
     catalog)
       options="$common --catalog --format -q --quiet"
+      ;;
+    charts)
+      options="$common --charts --export --format"
       ;;
   esac
   if [[ $cur == -* ]]; then

@@ -46,7 +46,7 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
   if (!outcome.problem.empty()) return outcome;
 
   outcome.hoard = glimmerkist::drawHoard(*catalog_, chart, seed.value_or(freshSeed));
-  outcome.address = hoardAddress(kTreasureCharts[chart].letter, outcome.hoard.seed, outcome.split);
+  outcome.address = hoardAddress(kTreasureCharts[chart].name[0], outcome.hoard.seed, outcome.split);
   HoardOptions options;
   options.splitAmong = outcome.split;
   outcome.json = hoardsJson({outcome.hoard}, options);

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "treasure/chart_line.h"
 #include "treasure/hoard.h"
 
 namespace glimmerkist {
@@ -22,6 +23,11 @@ std::string padLeft(const std::string& text, std::size_t width) {
 
 std::string percent(double share) { return printed("%.1f%%", share * 100.0); }
 
+// Characters of a chart's name, for laying out columns.
+std::size_t characters(const std::string& text) {
+  return static_cast<std::size_t>(characterCount(text));
+}
+
 }  // namespace
 
 std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percent) {
@@ -33,6 +39,11 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 }
 
 ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                            const CoinRates& rates) {
+  return gatherChartStats(kTreasureCharts[chart], runs, seed, rates);
+}
+
+ChartStats gatherChartStats(const TreasureChart& chart, std::int64_t runs, std::uint32_t seed,
                             const CoinRates& rates) {
   const ItemCatalog noItems{};
   Hoard hoard;
@@ -59,7 +70,7 @@ ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t
   }
 
   ChartStats stats;
-  stats.chart = chart;
+  stats.chart = chart.name;
   stats.runs = runs;
   stats.seed = seed;
   const double n = static_cast<double>(runs);
@@ -89,7 +100,7 @@ std::vector<std::string> chartStatsHeadings() {
 }
 
 std::vector<std::string> chartStatsCells(const ChartStats& stats) {
-  std::vector<std::string> cells = {std::string(1, kTreasureCharts[stats.chart].letter)};
+  std::vector<std::string> cells = {stats.chart};
   for (int metal = 0; metal < kMetalCount; ++metal) {
     cells.push_back(percent(stats.seenShare[metal]));
     cells.push_back(printed("%.1f", stats.meanCount[metal]));
@@ -104,17 +115,22 @@ std::vector<std::string> chartStatsCells(const ChartStats& stats) {
 }
 
 std::string chartStatsTable(const std::vector<ChartStats>& stats) {
-  // The widths of the columns after the chart's letter.
+  // The widths of the columns after the chart's name; that column widens
+  // for names longer than its heading.
   constexpr std::size_t kWidths[] = {7, 9, 7, 9, 7, 9, 7, 9, 7, 9, 9, 9, 12, 10, 10, 10};
+  std::size_t width = 5;  // "Chart"
+  for (const ChartStats& chart : stats) width = std::max(width, characters(chart.chart));
+  const std::string widening(width - 5, ' ');
   std::ostringstream out;
-  out << "        Copper           Silver           Electrum         Gold             Platinum"
+  out << widening
+      << "        Copper           Silver           Electrum         Gold             Platinum"
          "             Gems    Items   Total value in gp\n"
-      << " Chart";
+      << " Chart" << widening;
   for (int metal = 0; metal < kMetalCount; ++metal) out << "   seen     mean";
   out << "     mean     mean        mean       p10       p50       p90\n";
   for (const ChartStats& chart : stats) {
     const std::vector<std::string> cells = chartStatsCells(chart);
-    out << " " << cells[0] << "    ";
+    out << " " << cells[0] << std::string(width - characters(cells[0]), ' ');
     for (std::size_t i = 1; i < cells.size(); ++i) out << padLeft(cells[i], kWidths[i - 1]);
     out << "\n";
   }

@@ -17,7 +17,7 @@
 namespace glimmerkist {
 
 struct ChartStats {
-  std::int32_t chart = 0;
+  std::string chart;  // the chart's name
   std::int64_t runs = 0;
   std::uint32_t seed = 0;
   /// Share of the hoards that hold any coin of the metal, 0 to 1.
@@ -42,6 +42,9 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 /// and sums them up at `rates`. No catalog is needed: the number of magic
 /// items a chart draws does not depend on what the catalog holds, and an
 /// empty one lets no item draw move the sequence. REQUIRES: runs >= 1.
+ChartStats gatherChartStats(const TreasureChart& chart, std::int64_t runs, std::uint32_t seed,
+                            const CoinRates& rates);
+/// The same for built-in chart 0 to 25.
 ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
                             const CoinRates& rates);
 
@@ -52,7 +55,8 @@ std::vector<std::string> chartStatsHeadings();
 std::vector<std::string> chartStatsCells(const ChartStats& stats);
 
 /// The figures as an aligned text table, one line for each chart and a
-/// heading of two lines, every line ending in a line end.
+/// heading of two lines, every line ending in a line end. The chart column
+/// widens for names longer than its heading.
 std::string chartStatsTable(const std::vector<ChartStats>& stats);
 
 /// The same figures as one Markdown table.

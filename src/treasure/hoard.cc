@@ -85,6 +85,7 @@ void fillMagicItems(const ItemCatalog& catalog, const ItemCell& cell, ItemList& 
 
 void resetHoard(Hoard& hoard) {
   hoard.chart = -1;
+  hoard.chartName.clear();
   hoard.coins.fill(0);
   hoard.gems.clear();
   hoard.magicItems.clear();
@@ -100,14 +101,24 @@ void addGems(GemList& gems, std::int32_t n) {
 }
 
 void fillHoard(const ItemCatalog& catalog, std::int32_t chart, Hoard& hoard) {
-  const TreasureChart& recipe = kTreasureCharts[chart];
   hoard.chart = chart;
-  fillCoins(recipe, hoard.coins);
-  fillGems(recipe.gems, hoard.gems);
-  fillMagicItems(catalog, recipe.items, hoard.magicItems);
+  fillHoard(catalog, kTreasureCharts[chart], hoard);
+}
+
+void fillHoard(const ItemCatalog& catalog, const TreasureChart& chart, Hoard& hoard) {
+  hoard.chartName = chart.name;
+  fillCoins(chart, hoard.coins);
+  fillGems(chart.gems, hoard.gems);
+  fillMagicItems(catalog, chart.items, hoard.magicItems);
 }
 
 void drawHoard(const ItemCatalog& catalog, std::int32_t chart, std::uint32_t seed, Hoard& hoard) {
+  drawHoard(catalog, kTreasureCharts[chart], seed, hoard);
+  hoard.chart = chart;
+}
+
+void drawHoard(const ItemCatalog& catalog, const TreasureChart& chart, std::uint32_t seed,
+               Hoard& hoard) {
   resetHoard(hoard);
   srand(seed);
   hoard.seed = seed;

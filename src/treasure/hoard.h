@@ -7,6 +7,7 @@
 #define GLIMMERKIST_TREASURE_HOARD_H_
 
 #include <cstdint>
+#include <string>
 
 #include "catalog/item_catalog.h"
 #include "catalog/item_list.h"
@@ -20,7 +21,8 @@ namespace glimmerkist {
 using GemList = RecordList<Gem>;
 
 struct Hoard {
-  std::int32_t chart = -1;  // 0 to 25 for A to Z; -1 when none was drawn
+  std::int32_t chart = -1;  // 0 to 25 for A to Z; -1 for none or a chart file's
+  std::string chartName;    // "A" to "Z" or a chart file's name; "" for none
   std::uint32_t seed = 0;   // srand(seed) and then the chart gives this hoard
   Coins coins{};
   GemList gems;
@@ -38,6 +40,9 @@ void addGems(GemList& gems, std::int32_t n);
 /// Like the chart rules, it appends gems to those the hoard holds and keeps
 /// its magic items on a failed item roll; callers start from an empty hoard.
 void fillHoard(const ItemCatalog& catalog, std::int32_t chart, Hoard& hoard);
+/// The same by a chart of any source, built-in or a chart file's; the
+/// hoard's chart number is left as it is.
+void fillHoard(const ItemCatalog& catalog, const TreasureChart& chart, Hoard& hoard);
 
 /// The hoard of `chart` right after srand(seed): the one the interactive
 /// program shows for an encounter of that chart after seeding. `hoard` is
@@ -45,6 +50,10 @@ void fillHoard(const ItemCatalog& catalog, std::int32_t chart, Hoard& hoard);
 /// REQUIRES: chart 0 to 25.
 void drawHoard(const ItemCatalog& catalog, std::int32_t chart, std::uint32_t seed, Hoard& hoard);
 Hoard drawHoard(const ItemCatalog& catalog, std::int32_t chart, std::uint32_t seed);
+/// The same by a chart of any source. The built-in charts loaded back from a
+/// chart file draw exactly the hoards of their numbers.
+void drawHoard(const ItemCatalog& catalog, const TreasureChart& chart, std::uint32_t seed,
+               Hoard& hoard);
 
 /// The seed of hoard or item `index` (from 0) of a run whose first seed is
 /// `first`. The first keeps `first`, so a run seeded with S starts with what

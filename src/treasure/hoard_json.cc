@@ -67,7 +67,7 @@ void to_json(Json& json, const Item& item) {
 void to_json(Json& json, const PricedHoard& hoard) {
   const Hoard& drawn = *hoard.hoard;
   json = Json::object();
-  json["chart"] = std::string(1, kTreasureCharts[drawn.chart].letter);
+  json["chart"] = drawn.chartName;
   json["seed"] = drawn.seed;
   json["coins"] = coinsJson(drawn.coins);
   json["gems"] = Json::array();
@@ -80,7 +80,7 @@ void to_json(Json& json, const PricedHoard& hoard) {
 
 void to_json(Json& json, const ChartStats& stats) {
   json = Json::object();
-  json["chart"] = std::string(1, kTreasureCharts[stats.chart].letter);
+  json["chart"] = stats.chart;
   json["coins"] = Json::object();
   for (int metal = 0; metal < kMetalCount; ++metal) {
     json["coins"][std::string(kMetalCodes[metal])] = {{"seen", stats.seenShare[metal]},
@@ -110,6 +110,16 @@ std::string chartStatsJson(const std::vector<ChartStats>& stats, const CoinRates
   document["seed"] = stats.empty() ? 0 : stats.front().seed;
   document["rates_gp"] = rates;
   document["charts"] = stats;
+  return jsonText(document);
+}
+
+std::string chartListJson(const std::vector<TreasureChart>& charts) {
+  Json document = Json::object();
+  document["format_version"] = kJsonFormatVersion;
+  document["charts"] = Json::array();
+  for (const TreasureChart& chart : charts) {
+    document["charts"].push_back({{"name", chart.name}, {"description", chart.description}});
+  }
   return jsonText(document);
 }
 

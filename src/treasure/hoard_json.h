@@ -1,4 +1,4 @@
-// The JSON layouts of hoards and of a chart's figures: what glimmerkist-roll
+// The JSON layouts of hoards, of a chart's figures and of a list of charts: what glimmerkist-roll
 // writes with --format json, and what any other front end offers as the same
 // download. Only this module needs the JSON library; the interactive program
 // never links it.
@@ -60,6 +60,10 @@ std::string hoardsJson(const std::vector<Hoard>& hoards, const HoardOptions& opt
 /// {"format_version", "runs", "seed", "rates_gp", "charts": [...]} with a
 /// line end.
 std::string chartStatsJson(const std::vector<ChartStats>& stats, const CoinRates& rates);
+
+/// {"format_version", "charts": [{"name", "description"}, ...]} with a line
+/// end: the charts a list or the page offers.
+std::string chartListJson(const std::vector<TreasureChart>& charts);
 
 /// `document` indented by two, with a line end.
 std::string jsonText(const Json& document);

@@ -1,4 +1,5 @@
-// The 26 treasure charts, A to Z, as a table of rows.
+// Treasure charts: the 26 built-in ones, A to Z, as a table of rows, and the
+// type that a game master's own charts (chart_file.h) are read into.
 //
 // A chart says, for each of the five coin metals, for the gems and for the
 // magic items, whether that share is there by chance, always, or never, and
@@ -10,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "base/problem.h"
 
@@ -64,11 +67,12 @@ struct ItemCell {
   };
   Kind kind;
   int threshold;
-  std::array<ItemDraw, 2> draws;  // made in order; unused groups have count 0
+  std::vector<ItemDraw> draws;  // made in order
 };
 
 struct TreasureChart {
-  char letter;
+  std::string name;  // "A" to "Z" for the built-in charts
+  std::string description;
   std::array<CoinCell, kMetalCount> coins;
   GemCell gems;
   ItemCell items;
@@ -76,11 +80,18 @@ struct TreasureChart {
 
 constexpr int kChartCount = 26;
 
-/// The charts, A to Z, indexed by chart number.
+/// The built-in charts, A to Z, indexed by chart number.
 extern const std::array<TreasureChart, kChartCount> kTreasureCharts;
 
 /// "a" or "A" gives 0, through "z" or "Z" giving 25; any other text -1.
 std::int32_t chartIndexFromLetter(const std::string& text);
+
+/// The position in `charts` of the chart called `name`, ASCII letters in
+/// either case, or -1. Own charts are found by the same rule as the letters.
+std::int32_t findChart(const std::vector<TreasureChart>& charts, std::string_view name);
+
+/// The built-in charts as a list, in the order A to Z.
+std::vector<TreasureChart> builtInCharts();
 
 /// The chart that `text` names, as chartIndexFromLetter reads it, into
 /// `chart`; kNoChart with the quoted text for any other text.

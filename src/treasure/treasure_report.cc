@@ -102,8 +102,8 @@ void writeSplitMarkdown(std::ostream& out, const Hoard& hoard, const HoardOption
 void writeHoardMarkdown(std::ostream& out, const Hoard& hoard, int index, int count,
                         const HoardOptions& options) {
   const GemNames& gemNames = storedGemNames();
-  out << "### Hoard " << index + 1 << " of " << count << ": chart "
-      << kTreasureCharts[hoard.chart].letter << ", seed " << hoard.seed << "\n\n"
+  out << "### Hoard " << index + 1 << " of " << count << ": chart " << markdownCell(hoard.chartName)
+      << ", seed " << hoard.seed << "\n\n"
       << "| Treasure | Count | Value (gp) |\n"
       << "| --- | ---: | ---: |\n";
   for (int metal = 0; metal < kMetalCount; ++metal) {
@@ -159,8 +159,8 @@ std::string encounterResultText(const Hoard& hoard, const GemNames& gemNames) {
 
 std::string hoardText(const Hoard& hoard, int index, int count) {
   std::ostringstream out;
-  out << " Hoard " << index + 1 << " of " << count << ": chart "
-      << kTreasureCharts[hoard.chart].letter << ", seed " << hoard.seed << "\n";
+  out << " Hoard " << index + 1 << " of " << count << ": chart " << hoard.chartName << ", seed "
+      << hoard.seed << "\n";
   writeReport(out, hoard, storedGemNames());
   return out.str();
 }

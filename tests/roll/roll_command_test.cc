@@ -52,6 +52,7 @@ TEST_F(RollCommandTest, HelpIsShownForTheProgramAndEachCommand) {
       {{"item", "-h"}, {"Usage: glimmerkist-roll item", "CATEGORY", "tccWeapons", "--quiet"}},
       {{"stats", "--help"}, {"Usage: glimmerkist-roll stats", "--count", "1 sp = 1/10 gp"}},
       {{"catalog", "--help"}, {"Usage: glimmerkist-roll catalog", "--catalog", "--format"}},
+      {{"charts", "--help"}, {"Usage: glimmerkist-roll charts", "--export", "--charts"}},
   };
   for (const Case& c : cases) {
     const RollRun run = roll(c.arguments);
@@ -83,7 +84,7 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
   const Case cases[] = {
       {{}, "A subcommand is required"},
       {{"deal", "A"},
-       "\"deal\" is no command; the commands are encounter, item, stats and catalog"},
+       "\"deal\" is no command; the commands are encounter, item, stats, catalog and charts"},
       {{"encounter"}, "CHART is required"},
       {{"encounter", "AB"}, "\"AB\" is no chart; a chart is one letter, A to Z"},
       {{"encounter", "7"}, "\"7\" is no chart"},
@@ -136,6 +137,12 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"catalog", "extra"}, "unexpected argument \"extra\""},
       {{"catalog", "a\nb"}, "unexpected argument \"a\\nb\""},
       {{"catalog", "--seed", "3"}, "--seed: catalog draws nothing, so it needs no seed"},
+      {{"catalog", "--charts", "my.txt"}, "--charts: catalog draws by no chart"},
+      {{"item", "--charts", "my.txt"}, "--charts: item draws by no chart"},
+      {{"encounter", "A", "--charts", ""}, "--charts: an empty name names no chart file"},
+      {{"charts", "--export", "--format", "json"}, "--export: writes a chart file, which has no"},
+      {{"charts", "--catalog", "data.txt"}, "--catalog: charts reads no catalog"},
+      {{"charts", "--count", "2"}, "--count: charts draws nothing to count"},
       {{"encounter", "A", "--" + std::string(300000, 'w')}, "unexpected argument \"--wwww"},
   };
   for (const Case& c : cases) {

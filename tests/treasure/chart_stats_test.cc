@@ -67,7 +67,7 @@ TEST(ChartStatsTest, OneMetalChartsMatchTheirReferenceDraws) {
     std::sort(totals.begin(), totals.end());
 
     const ChartStats stats = gatherChartStats(c.chart, runs, seed, CoinRates());
-    SCOPED_TRACE(kTreasureCharts[c.chart].letter);
+    SCOPED_TRACE(kTreasureCharts[c.chart].name);
     for (int metal = 0; metal < kMetalCount; ++metal) {
       EXPECT_EQ(stats.seenShare[metal], metal == c.metal ? 1.0 : 0.0);
     }

@@ -32,6 +32,7 @@ TEST(HoardJsonTest, MoneyIsTheShortestExactDecimal) {
 TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   Hoard hoard;
   hoard.chart = 12;  // M
+  hoard.chartName = "M";
   hoard.seed = 5;
   hoard.coins = {0, 0, 1, 5000, 0};  // 0.5 gp of electrum, 5000 gp
   srand(7);
@@ -68,7 +69,7 @@ TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   EXPECT_NE(text.find("\"rates_gp\": {\n    \"cp\": 0.01,"), std::string::npos) << text;
 
   ChartStats stats;
-  stats.chart = 24;
+  stats.chart = "Y";
   stats.runs = 10;
   stats.p10 = 2990000;
   const std::string figures = chartStatsJson({stats}, CoinRates());

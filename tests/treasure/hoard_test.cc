@@ -83,7 +83,7 @@ TEST(HoardTest, DrawHoardIsTheHoardTheGeneratorFillsAfterTheSeed) {
     srand(4242);
     generator.resetHoard();
     generator.generateTreasureByChart(chart);
-    SCOPED_TRACE(kTreasureCharts[chart].letter);
+    SCOPED_TRACE(kTreasureCharts[chart].name);
     EXPECT_EQ(drawn.chart, generator.treasureChart());
     EXPECT_EQ(drawn.seed, 4242u);
     // The report shows every coin count, gem and magic item in order.

@@ -291,7 +291,7 @@ TEST(ChartLetterTest, EachLetterInEitherCaseNamesItsChart) {
   for (int i = 0; i < 26; ++i) {
     EXPECT_EQ(chartIndexFromLetter(std::string(1, static_cast<char>('a' + i))), i);
     EXPECT_EQ(chartIndexFromLetter(std::string(1, static_cast<char>('A' + i))), i);
-    EXPECT_EQ(kTreasureCharts[i].letter, 'A' + i);
+    EXPECT_EQ(kTreasureCharts[i].name, std::string(1, static_cast<char>('A' + i)));
   }
 }
 

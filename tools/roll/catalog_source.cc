@@ -37,13 +37,13 @@ std::string describeLoadProblem(const LoadResult& result, const std::string& pat
   return line + problem.message();
 }
 
-std::string describeOpenFailure(const std::string& path) {
+std::string describeOpenFailure(const std::string& path, const char* what) {
   std::error_code error;
   const fs::file_status status = fs::status(fs::u8path(path), error);
-  if (fs::is_directory(status))
-    return "the catalog " + quotedPath(path) + " is a folder, not a file";
-  if (!fs::exists(status)) return "the catalog " + quotedPath(path) + " does not exist";
-  return "the catalog " + quotedPath(path) + " cannot be opened for reading";
+  const std::string file = std::string("the ") + what + " " + quotedPath(path);
+  if (fs::is_directory(status)) return file + " is a folder, not a file";
+  if (!fs::exists(status)) return file + " does not exist";
+  return file + " cannot be opened for reading";
 }
 
 }  // namespace glimmerkist::roll

@@ -26,8 +26,9 @@ std::string findCatalog(const std::vector<std::string>& candidates);
 /// `result` says the whole file loaded. Names and tokens are quoted.
 std::string describeLoadProblem(const LoadResult& result, const std::string& path);
 
-/// Why `path` did not open: a folder, no such file, or unreadable.
-std::string describeOpenFailure(const std::string& path);
+/// Why `path` did not open: a folder, no such file, or unreadable. `what` is
+/// the kind of file, as the message names it.
+std::string describeOpenFailure(const std::string& path, const char* what = "catalog");
 
 }  // namespace glimmerkist::roll
 

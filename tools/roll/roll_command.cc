@@ -51,9 +51,18 @@ const char kStatsSeedHelp[] =
     "The hoards of each chart are the ones that encounter CHART --count N\n"
     "--seed S would show. Without --seed, S comes from the clock.";
 
+const char kChartsHelp[] =
+    "A chart file holds charts of your own, one block each: \"chart NAME\", a\n"
+    "\"description\" line, and a line for each of copper, silver, electrum,\n"
+    "gold, platinum, gems and items that the chart draws, such as\n"
+    "\"copper 25% 1000-3000\", \"gems always 1-4\" or \"items 30+ 3 any\". Start\n"
+    "from the built-in charts: charts --export > my-charts.txt. The manual\n"
+    "page tells every kind of line.";
+
 const char kExitHelp[] =
-    "Exit status: 0 when done, 1 for a catalog that cannot be read, 2 for bad\n"
-    "arguments. glimmerkist-roll COMMAND --help tells more of each command.";
+    "Exit status: 0 when done, 1 for a catalog or chart file that cannot be\n"
+    "read, 2 for bad arguments. glimmerkist-roll COMMAND --help tells more of\n"
+    "each command.";
 
 // A validator that words its own complaint about the text it was given.
 CLI::Validator validator(std::function<std::string(std::string&)> check) {
@@ -81,8 +90,11 @@ CLI::Validator range(T low, T high) {
   return CLI::Range(low, high).description("");
 }
 
-CLI::Validator chartLetter() {
-  return validator([](std::string& text) -> std::string {
+// A built-in chart's letter, made its number. With --charts the chart is a
+// name from that file, looked up once the file is read.
+CLI::Validator chartLetter(const bool& ownCharts) {
+  return validator([&ownCharts](std::string& text) -> std::string {
+    if (ownCharts) return "";
     std::int32_t chart = 0;
     const Problem problem = readChart(text, chart);
     if (!problem.ok()) return problem.text();
@@ -168,6 +180,26 @@ void addRates(CLI::App& command, CoinRates& rates) {
       ->type_name("LIST");
 }
 
+void addCharts(CLI::App& command, std::string& chartFile) {
+  command
+      .add_option("--charts", chartFile,
+                  "Own treasure charts, read from a chart\n"
+                  "file (see charts --help)")
+      ->check(notEmpty("chart file"))
+      ->type_name("FILE");
+}
+
+// True when the arguments hold --charts: the charts named are then a chart
+// file's, and CHART is a name rather than a letter.
+bool namesChartFile(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--") return false;
+    if (argument == "--charts" || argument.substr(0, 9) == "--charts=") return true;
+  }
+  return false;
+}
+
 // An option this command has no use for: refused with the reason, in the
 // command's own words, rather than as unknown.
 void refuse(CLI::App& command, const std::string& names, bool takesValue, const std::string& why) {
@@ -226,10 +258,15 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   StatsRequest stats;
   stats.seed = clock;
   CatalogRequest catalog;
+  ChartsRequest charts;
+  const bool ownCharts = namesChartFile(argc, argv);
+  std::string encounterChart;
+  std::vector<std::string> statsCharts;
 
   CLI::App app{
       "Prepares treasure before a game: hoards by treasure chart, single magic\n"
-      "items, what a chart yields on average, and catalog checks.",
+      "items, what a chart yields on average, catalog checks, and charts of\n"
+      "your own.",
       kProgramName};
   app.require_subcommand(1);
   app.set_version_flag("--version", GLIMMERKIST_VERSION, "Show the version and exit");
@@ -241,10 +278,13 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
 
   CLI::App* encounterCommand =
       app.add_subcommand("encounter", "Draw hoards by a treasure chart, A to Z");
-  encounterCommand->add_option("CHART", encounter.chart, "Chart letter, A to Z, either case")
+  encounterCommand
+      ->add_option("CHART", encounterChart,
+                   "Chart letter, A to Z, either case, or a\nchart of --charts FILE")
       ->required()
-      ->transform(chartLetter())
+      ->transform(chartLetter(ownCharts))
       ->type_name("");
+  addCharts(*encounterCommand, encounter.chartFile);
   addCount(*encounterCommand, encounter.count,
            "Hoards to draw, " + upTo(kMaxDrawCount) + " (default 1)");
   addSeed(*encounterCommand, encounter.seed, "Seed of the first hoard, 0 to 4294967295");
@@ -278,13 +318,16 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   addFormat(*itemCommand, item.format);
   refuse(*itemCommand, "--split", true, "item draws no coins to share");
   refuse(*itemCommand, "--rates", true, "item draws no coins to value");
+  refuse(*itemCommand, "--charts", true, "item draws by no chart");
   itemCommand->footer(kItemSeedHelp);
 
   CLI::App* statsCommand = app.add_subcommand("stats", "What charts yield over many hoards");
   statsCommand
-      ->add_option("CHART", stats.charts, "Chart letters, A to Z; all 26 when none\nis given")
-      ->transform(chartLetter())
+      ->add_option("CHART", statsCharts,
+                   "Chart letters, A to Z, or charts of\n--charts FILE; all when none is given")
+      ->transform(chartLetter(ownCharts))
       ->type_name("");
+  addCharts(*statsCommand, stats.chartFile);
   // --runs is the name of earlier versions.
   statsCommand
       ->add_option("--count,--runs", stats.runs,
@@ -312,6 +355,21 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   refuse(*catalogCommand, "--count", true, "catalog draws nothing to count");
   refuse(*catalogCommand, "--split", true, "catalog draws no coins to share");
   refuse(*catalogCommand, "--rates", true, "catalog draws no coins to value");
+  refuse(*catalogCommand, "--charts", true, "catalog draws by no chart");
+
+  CLI::App* chartsCommand =
+      app.add_subcommand("charts", "List the treasure charts, or write them as a chart file");
+  addCharts(*chartsCommand, charts.chartFile);
+  chartsCommand->add_flag("--export", charts.exportFile,
+                          "Write the charts as a chart file: the 26\n"
+                          "built-in ones to start your own from");
+  addFormat(*chartsCommand, charts.format);
+  refuse(*chartsCommand, "--catalog", true, "charts reads no catalog");
+  refuse(*chartsCommand, "--seed", true, "charts draws nothing, so it needs no seed");
+  refuse(*chartsCommand, "--count", true, "charts draws nothing to count");
+  refuse(*chartsCommand, "--split", true, "charts draws no coins to share");
+  refuse(*chartsCommand, "--rates", true, "charts draws no coins to value");
+  chartsCommand->footer(kChartsHelp);
 
   try {
     app.parse(argc, argv);
@@ -322,14 +380,32 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
                                    "goes with --format json or markdown; the text report "
                                    "has no totals");
       }
+      if (ownCharts) {
+        encounter.chartName = encounterChart;
+      } else {
+        encounter.chart = std::stoi(encounterChart);
+      }
       return runEncounterCommand(encounter, out, err);
     }
     if (*itemCommand) return runItemCommand(item, out, err);
     if (*statsCommand) {
+      for (const std::string& chart : statsCharts) {
+        if (ownCharts) {
+          stats.chartNames.push_back(chart);
+        } else {
+          stats.charts.push_back(std::stoi(chart));
+        }
+      }
       if (stats.charts.empty()) {
         for (std::int32_t chart = 0; chart < kChartCount; ++chart) stats.charts.push_back(chart);
       }
       return runStatsCommand(stats, out, err);
+    }
+    if (*chartsCommand) {
+      if (charts.exportFile && charts.format != Format::kText) {
+        throw CLI::ValidationError("--export", "writes a chart file, which has no --format");
+      }
+      return runChartsCommand(charts, out, err);
     }
     return runCatalogCommand(catalog, out, err);
   } catch (const CLI::ExtrasError& error) {
@@ -343,7 +419,7 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
     }
     if (app.get_subcommands().empty() && argc > 1 && argv[1][0] != '-') {
       err << kProgramName << ": " << quotedInput(argv[1])
-          << " is no command; the commands are encounter, item, stats and catalog"
+          << " is no command; the commands are encounter, item, stats, catalog and charts"
           << " (see --help)\n";
     } else {
       err << kProgramName << ": " << oneLine(error.what()) << " (see --help)\n";

@@ -8,6 +8,8 @@
 #include "roll/catalog_source.h"
 #include "roll/picked_items.h"
 #include "roll/stats_formats.h"
+#include "treasure/chart_file.h"
+#include "treasure/chart_list.h"
 #include "treasure/chart_stats.h"
 #include "treasure/hoard.h"
 #include "treasure/hoard_json.h"
@@ -51,16 +53,56 @@ std::unique_ptr<ItemCatalog> openCatalog(const std::string& requested, bool quie
   return catalog;
 }
 
+// The charts of `path`, or the built-in ones when it is "". Null after
+// reporting a file that does not load.
+std::unique_ptr<std::vector<TreasureChart>> loadCharts(const std::string& path, std::ostream& err) {
+  if (path.empty()) return std::make_unique<std::vector<TreasureChart>>(builtInCharts());
+  ChartFileResult loaded = loadChartFile(path);
+  if (!loaded.ok()) {
+    const ChartFileProblem& problem = *loaded.problem;
+    err << kProgramName << ": "
+        << (problem.line == 0 ? describeOpenFailure(path, "chart file")
+                              : describeChartFileProblem(problem, quotedInput(path)))
+        << "\n";
+    return nullptr;
+  }
+  return std::make_unique<std::vector<TreasureChart>>(std::move(loaded.charts));
+}
+
+// The position of the chart called `name` in `charts`, read from `path`, or
+// -1 after saying which charts there are.
+std::int32_t findNamedChart(const std::vector<TreasureChart>& charts, const std::string& name,
+                            const std::string& path, std::ostream& err) {
+  const std::int32_t found = findChart(charts, name);
+  if (found >= 0) return found;
+  constexpr std::size_t kNamesShown = 10;
+  err << kProgramName << ": " << quotedInput(name) << " is no chart of " << quotedInput(path)
+      << "; its charts are ";
+  for (std::size_t i = 0; i < charts.size() && i < kNamesShown; ++i) {
+    err << (i == 0 ? "" : ", ") << quotedInput(charts[i].name);
+  }
+  if (charts.size() > kNamesShown) err << " and " << charts.size() - kNamesShown << " more";
+  err << "\n";
+  return -1;
+}
+
 }  // namespace
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err) {
+  const auto charts = loadCharts(request.chartFile, err);
+  if (!charts) return kExitFailure;
+  const std::int32_t found = request.chartFile.empty() ? request.chart
+                                                       : findNamedChart(*charts, request.chartName,
+                                                                        request.chartFile, err);
+  if (found < 0) return kExitUsage;
+  const TreasureChart& chart = (*charts)[found];
   const std::unique_ptr<ItemCatalog> catalog = openCatalog(request.catalog, request.quiet, err);
   if (!catalog) return kExitFailure;
 
   std::vector<Hoard> hoards;
   Hoard hoard;
   for (std::int32_t i = 0; i < request.count; ++i) {
-    drawHoard(*catalog, request.chart, hoardSeed(request.seed, i), hoard);
+    drawHoard(*catalog, chart, hoardSeed(request.seed, i), hoard);
     if (request.format == Format::kText) {
       out << hoardText(hoard, i, request.count);
     } else {
@@ -84,10 +126,24 @@ int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& 
   return kExitSuccess;
 }
 
-int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& /*err*/) {
+int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& err) {
+  const auto charts = loadCharts(request.chartFile, err);
+  if (!charts) return kExitFailure;
+  std::vector<std::int32_t> chosen = request.charts;
+  if (!request.chartFile.empty()) {
+    chosen.clear();
+    for (const std::string& name : request.chartNames) {
+      chosen.push_back(findNamedChart(*charts, name, request.chartFile, err));
+      if (chosen.back() < 0) return kExitUsage;
+    }
+    for (std::size_t i = 0; request.chartNames.empty() && i < charts->size(); ++i) {
+      chosen.push_back(static_cast<std::int32_t>(i));
+    }
+  }
   std::vector<ChartStats> stats;
-  for (std::int32_t chart : request.charts) {
-    stats.push_back(gatherChartStats(chart, request.runs, request.seed, request.rates));
+  stats.reserve(chosen.size());
+  for (std::int32_t chart : chosen) {
+    stats.push_back(gatherChartStats((*charts)[chart], request.runs, request.seed, request.rates));
   }
   writeChartStats(out, request.format, stats, request.rates);
   return kExitSuccess;
@@ -99,6 +155,27 @@ int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ost
   CategoryCounts counts{};
   for (int code = 0; code < kCategoryCount; ++code) counts[code] = catalog->category(code).count();
   writeCatalogCounts(out, request.format, counts);
+  return kExitSuccess;
+}
+
+int runChartsCommand(const ChartsRequest& request, std::ostream& out, std::ostream& err) {
+  const auto charts = loadCharts(request.chartFile, err);
+  if (!charts) return kExitFailure;
+  if (request.exportFile) {
+    out << chartFileText(*charts);
+    return kExitSuccess;
+  }
+  switch (request.format) {
+    case Format::kText:
+      out << chartListText(*charts);
+      break;
+    case Format::kJson:
+      out << chartListJson(*charts);
+      break;
+    case Format::kMarkdown:
+      out << chartListMarkdown(*charts);
+      break;
+  }
   return kExitSuccess;
 }
 

@@ -1,7 +1,7 @@
-// The four commands of glimmerkist-roll, once their arguments are read:
-// hoards by a chart, single items, a chart's figures over many hoards, and a
-// catalog check. Each writes its results to `out` and its notes and errors,
-// one line each, to `err`, and returns the exit status.
+// The five commands of glimmerkist-roll, once their arguments are read:
+// hoards by a chart, single items, a chart's figures over many hoards, a
+// catalog check, and the charts themselves. Each writes its results to `out` and its notes and
+// errors, one line each, to `err`, and returns the exit status.
 #ifndef GLIMMERKIST_ROLL_ROLL_COMMANDS_H_
 #define GLIMMERKIST_ROLL_ROLL_COMMANDS_H_
 
@@ -26,7 +26,9 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
 struct EncounterRequest {
-  std::int32_t chart = 0;  // 0 to 25
+  std::int32_t chart = 0;  // 0 to 25, without chartFile
+  std::string chartFile;   // "" for the built-in charts
+  std::string chartName;   // with chartFile: one of its charts
   std::int32_t count = 1;
   std::uint32_t seed = 0;  // of the first hoard; hoard i gets hoardSeed(seed, i)
   std::string catalog;     // "" for the default catalog
@@ -45,11 +47,19 @@ struct ItemRequest {
 };
 
 struct StatsRequest {
-  std::vector<std::int32_t> charts;  // in the order asked
+  std::vector<std::int32_t> charts;     // in the order asked, without chartFile
+  std::string chartFile;                // "" for the built-in charts
+  std::vector<std::string> chartNames;  // with chartFile: its charts, all when none
   std::int64_t runs = 100000;
   std::uint32_t seed = 0;
   Format format = Format::kText;
   CoinRates rates;
+};
+
+struct ChartsRequest {
+  std::string chartFile;    // "" for the built-in charts
+  bool exportFile = false;  // the charts in the chart file format
+  Format format = Format::kText;
 };
 
 struct CatalogRequest {
@@ -63,6 +73,9 @@ int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& 
 /// The figures need no catalog (chart_stats.h).
 int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& err);
 int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ostream& err);
+/// Lists the charts, built-in or a chart file's, or writes them as a chart
+/// file.
+int runChartsCommand(const ChartsRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace glimmerkist::roll
 
