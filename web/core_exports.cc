@@ -9,8 +9,18 @@
 #include <vector>
 
 #include "catalog/item_category.h"
+#include "treasure/hoard_json.h"
 #include "web/page_request.h"
 #include "web/page_session.h"
+#include "web/page_texts.h"
+
+#ifdef __wasm__
+// The page hears how far a count has come.
+extern "C" __attribute__((import_module("env"), import_name("gk_progress"))) void gk_progress(
+    double drawn);
+#else
+extern "C" void gk_progress(double /*drawn*/) {}
+#endif
 
 namespace glimmerkist::web {
 namespace {
@@ -102,7 +112,8 @@ void gk_load_catalog(std::size_t size) {
   for (std::int32_t count : outcome.counts) counts.push_back(count);
   setReply(Json{{"status", static_cast<int>(outcome.result.status)},
                 {"filed", outcome.result.filed},
-                {"screen", outcome.screen},
+                {"problem", outcome.problem},
+                {"hint", outcome.hint},
                 {"counts", counts}});
 }
 
@@ -117,12 +128,33 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
     setReply(problemJson(outcome.problem));
     return;
   }
-  setReply(Json{{"address", outcome.address}, {"seed", outcome.seed}, {"split", outcome.split}},
+  setReply(Json{{"address", outcome.address},
+                {"seed", outcome.seed},
+                {"split", outcome.split},
+                {"gem_lines", outcome.gemLines}},
            {std::move(outcome.json), std::move(outcome.resultFile)});
 }
 
-void gk_pick_item(int category, std::uint32_t seed) {
-  setReply(Json{{"line", session().pickItem(category, seed)}});
+void gk_pick_item(std::size_t size, std::uint32_t freshSeed) {
+  glimmerkist::web::Query query;
+  std::int64_t category = -1;
+  std::optional<std::uint32_t> seed;
+  if (!glimmerkist::web::readQuery(inputText(size), "item,seed", query) ||
+      query.count("item") == 0 ||
+      (query["item"] != "any" &&
+       !glimmerkist::web::readWholeNumber(query["item"], 0, glimmerkist::kCategoryCount - 1,
+                                          category))) {
+    setReply(problemJson(glimmerkist::web::kItemAddressMessage));
+  } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {
+    setReply(problemJson(glimmerkist::web::kSeedMessage));
+  } else {
+    const std::uint32_t used = seed.value_or(freshSeed);
+    const std::string line = session().pickItem(static_cast<std::int32_t>(category), used);
+    setReply(Json{{"line", line},
+                  {"seed", used},
+                  {"address", "item=" + (category < 0 ? "any" : std::to_string(category)) +
+                                  "&seed=" + std::to_string(used)}});
+  }
 }
 
 void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
@@ -149,7 +181,11 @@ void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
     setReply(problemJson(glimmerkist::web::kRunsMessage));
     return;
   }
-  setReply(Json::object(), {session().chartStats(chart, static_cast<std::int64_t>(runs), seed)});
+  const glimmerkist::ChartStats stats =
+      session().chartStats(chart, static_cast<std::int64_t>(runs), seed,
+                           [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
+  setReply(Json{{"figures", stats}, {"guide", glimmerkist::web::chartGuideLine(stats)}},
+           {glimmerkist::chartStatsMarkdown({stats})});
 }
 
 }  // extern "C"

@@ -33,7 +33,8 @@ GLIMMERKIST_EXPORT("gk_reply_size") std::size_t gk_reply_size(int part);
 GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
 
 /// Loads the catalog in the first `size` input bytes. Reply: {"status",
-/// "filed", "screen", "counts"}.
+/// "filed", "problem" ("" when it is in use now), "hint", "counts" of the
+/// catalog in use}.
 GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
@@ -41,15 +42,19 @@ GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 /// the result file.
 GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed);
 
-/// Picks an item; a category outside 0 to 17 picks from any. Reply: {"line"}.
-GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(int category, std::uint32_t seed);
+/// Picks the item of the address in the first `size` input bytes,
+/// "item=3&seed=42" or "item=any", with `freshSeed` when it gives no seed.
+/// Reply: {"problem"} or {"line", "seed", "address"}.
+GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(std::size_t size, std::uint32_t freshSeed);
 
 /// Checks a statistics form in the first `size` input bytes, "charts=AZ&
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
 GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
 
-/// One chart's figures as glimmerkist-roll stats writes them in Markdown:
-/// a table of a heading and one row. Reply: {} and the table.
+/// One chart's figures: {"figures": as glimmerkist-roll's JSON, "guide": a
+/// line for the chart guide}, then the Markdown table of glimmerkist-roll
+/// stats, a heading and one row. While it counts it calls the page's
+/// gk_progress with the hoards drawn so far.
 GLIMMERKIST_EXPORT("gk_chart_stats")
 void gk_chart_stats(int chart, double runs, std::uint32_t seed);
 

@@ -26,6 +26,8 @@ inline constexpr char kSplitMessage[] =
     "Please enter a number of characters from 1 to 10000, or leave it empty.";
 inline constexpr char kRunsMessage[] = "Please enter a number of hoards from 1 to 10000000.";
 inline constexpr char kChartsMessage[] = "Please choose at least one chart from A to Z.";
+inline constexpr char kItemAddressMessage[] =
+    "This address names no item. Please verify that it reads like #item=17&seed=42.";
 inline constexpr char kAddressMessage[] =
     "This address names no hoard. Please verify that it reads like #chart=H&seed=42&split=4.";
 

@@ -9,6 +9,7 @@
 #include "treasure/hoard_json.h"
 #include "treasure/hoard_sheet.h"
 #include "treasure/treasure_report.h"
+#include "web/page_texts.h"
 
 namespace glimmerkist::web {
 namespace {
@@ -29,14 +30,10 @@ CatalogOutcome PageSession::loadCatalog(std::string_view bytes) {
   std::istringstream in{std::string(bytes)};
   CatalogOutcome outcome;
   outcome.result = readCatalog(in, *generator);
-  generator_ = std::move(generator);
-  // The report of a corrupt catalog clears the screen first, so what is left
-  // on it is that report; a clean load leaves only its progress line, which
-  // the page does not need.
-  if (outcome.result.status != LoadStatus::kLoaded) {
-    terminal_.clear();
-    reportLoad(terminal_, outcome.result);
-    outcome.screen = terminal_.screen();
+  outcome.problem = catalogProblem(outcome.result);
+  if (outcome.problem.empty()) {
+    generator_ = std::move(generator);
+    outcome.hint = catalogHint(bytes);
   }
   for (int code = 0; code < kCategoryCount; ++code) {
     outcome.counts[code] = generator_->category(code).count();
@@ -71,7 +68,9 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
       hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
   HoardSheetOptions options;
   options.splitAmong = outcome.split;
-  outcome.json = hoardsJson({takeSheet(*generator_, outcome.seed, gemNames_)}, options);
+  const HoardSheet sheet = takeSheet(*generator_, outcome.seed, gemNames_);
+  outcome.json = hoardsJson({sheet}, options);
+  outcome.gemLines = groupedGemLines(sheet.gems);
   outcome.resultFile = encounterResultText(*generator_, gemNames_);
   return outcome;
 }
@@ -82,11 +81,12 @@ std::string PageSession::pickItem(std::int32_t category, std::uint32_t seed) {
   return pickedItemLine(generator_->randomItem(picked));
 }
 
-std::string PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed) {
+ChartStats PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                                   const StatsProgress& progress) {
   // As glimmerkist-roll stats: no catalog, so that no item draw moves the
   // sequence and the figures are the charts' own.
   TreasureGenerator generator;
-  return chartStatsMarkdown({gatherChartStats(generator, chart, runs, seed, CoinRates())});
+  return gatherChartStats(generator, chart, runs, seed, CoinRates(), progress);
 }
 
 }  // namespace glimmerkist::web

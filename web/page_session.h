@@ -10,9 +10,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalog/catalog_loader.h"
 #include "catalog/item_category.h"
+#include "treasure/chart_stats.h"
 #include "treasure/gem_names.h"
 #include "treasure/treasure_generator.h"
 #include "web/page_request.h"
@@ -20,12 +22,13 @@
 
 namespace glimmerkist::web {
 
-/// How a catalog loaded: the loader's outcome, the messages the console
-/// program leaves on screen for it ("" when all went well) and the items of
-/// each category.
+/// How a catalog loaded: the loader's outcome, why the page refused it ("" when
+/// it is in use now), a hint about how it was read ("" for none) and the items
+/// of each category of the catalog in use.
 struct CatalogOutcome {
   LoadResult result;
-  std::string screen;
+  std::string problem;
+  std::string hint;
   std::array<std::int32_t, kCategoryCount> counts{};
 };
 
@@ -38,6 +41,7 @@ struct HoardOutcome {
   std::string address;     // draws the same hoard again
   std::string json;        // glimmerkist-roll's JSON document of the hoard
   std::string resultFile;  // the bytes of EncounterTreasureResult.txt
+  std::vector<std::string> gemLines;  // the gems gathered by kind and value
 };
 
 class PageSession {
@@ -49,7 +53,8 @@ class PageSession {
   PageSession& operator=(const PageSession&) = delete;
 
   /// Replaces the catalog with the one in `bytes`, read by the program's
-  /// loader: a corrupt catalog keeps the items before the bad record.
+  /// loader. A corrupt catalog, or one that holds no item, is refused: the
+  /// catalog in use stays.
   CatalogOutcome loadCatalog(std::string_view bytes);
 
   /// Draws the hoard that `address` names from the catalog, with
@@ -62,10 +67,10 @@ class PageSession {
   /// shows for that pick, "A(n) ...".
   std::string pickItem(std::int32_t category, std::uint32_t seed);
 
-  /// The figures of `runs` hoards of `chart` (0 to 25) as the Markdown table
-  /// of glimmerkist-roll stats, whose hoards these are.
-  /// REQUIRES: 1 <= runs <= kMaxRuns.
-  std::string chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed);
+  /// The figures of `runs` hoards of `chart` (0 to 25), as glimmerkist-roll
+  /// stats counts them. REQUIRES: 1 <= runs <= kMaxRuns.
+  ChartStats chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                        const StatsProgress& progress = nullptr);
 
  private:
   ScreenTerminal terminal_;

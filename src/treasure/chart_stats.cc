@@ -33,7 +33,8 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 }
 
 ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
-                            std::uint32_t seed, const CoinRates& rates) {
+                            std::uint32_t seed, const CoinRates& rates,
+                            const StatsProgress& progress) {
   std::array<std::int64_t, kMetalCount> seen{};
   std::array<std::int64_t, kMetalCount> coinSum{};
   std::int64_t gems = 0;
@@ -55,6 +56,7 @@ ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, st
     const std::int64_t total = treasureValue(coins, gemsWorth(generator.gems()), rates);
     totals.push_back(total);
     totalSum += static_cast<double>(total);
+    if (progress && (i + 1) % kProgressStep == 0) progress(i + 1);
   }
 
   ChartStats stats;

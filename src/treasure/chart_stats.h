@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,18 @@ struct ChartStats {
 /// REQUIRES: `values` is not empty.
 std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percent);
 
+/// Tells how many hoards of a chart are drawn so far.
+using StatsProgress = std::function<void(std::int64_t drawn)>;
+
 /// Draws `runs` hoards of `chart` on `generator`, hoard i after
-/// srand(hoardSeed(seed, i)), and sums them up at `rates`. REQUIRES: runs >= 1.
+/// srand(hoardSeed(seed, i)), and sums them up at `rates`. `progress`, when
+/// given, hears every kProgressStep hoards. REQUIRES: runs >= 1.
 ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
-                            std::uint32_t seed, const CoinRates& rates);
+                            std::uint32_t seed, const CoinRates& rates,
+                            const StatsProgress& progress = nullptr);
+
+/// How many hoards go between two reports of progress.
+constexpr std::int64_t kProgressStep = 1 << 15;
 
 /// The figures as an aligned text table, one line for each chart and a
 /// heading of two lines, every line ending in a line end.

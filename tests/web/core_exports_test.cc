@@ -50,8 +50,11 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsDocumentAndItsFile) {
     gk_draw_hoard(put(c.address), 4000000000u);
     const std::vector<std::string> parts = replyParts();
     ASSERT_EQ(parts.size(), c.parts) << c.address;
-    EXPECT_EQ(parts[0], c.meta) << c.address;
+    if (c.parts == 1) EXPECT_EQ(parts[0], c.meta) << c.address;
     if (c.parts == 3) {
+      // Then the gems gathered by kind and value, which the page shows.
+      EXPECT_EQ(parts[0].rfind(c.meta.substr(0, c.meta.size() - 1) + R"(,"gem_lines":[)", 0), 0u)
+          << parts[0];
       EXPECT_EQ(parts[1].front(), '{') << c.address;
       EXPECT_EQ(parts[2].rfind("\n TREASURE FOUND:\n\n", 0), 0u) << parts[2];
     }
@@ -60,6 +63,25 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsDocumentAndItsFile) {
   gk_draw_hoard(put("chart=1"), 1);
   EXPECT_NE(replyParts()[0].find("There was an error with the Treasure Chart variable."),
             std::string::npos);
+}
+
+TEST(CoreExportsTest, AnItemAddressPicksWithItsSeedAndGivesItsOwnAddress) {
+  struct Case {
+    const char* address;
+    std::string meta;
+  };
+  const Case cases[] = {
+      {"item=5&seed=7", R"({"line":"A(n) ","seed":7,"address":"item=5&seed=7"})"},
+      {"item=any", R"({"line":"A(n) ","seed":9,"address":"item=any&seed=9"})"},
+      {"item=18&seed=7", problem(kItemAddressMessage)},
+      {"item=-1", problem(kItemAddressMessage)},
+      {"seed=7", problem(kItemAddressMessage)},
+      {"item=3&seed=x", problem(kSeedMessage)},
+  };
+  for (const Case& c : cases) {
+    gk_pick_item(put(c.address), 9);
+    EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.address;
+  }
 }
 
 TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
@@ -87,8 +109,14 @@ TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
     EXPECT_EQ(replyParts(), std::vector<std::string>{problem(kRunsMessage)})
         << chart << " " << runs;
   }
-  gk_chart_stats(12, 3, 1);
-  EXPECT_EQ(replyParts().size(), 2u);
+  gk_chart_stats(9, 3, 1);  // chart J: copper only
+  const std::vector<std::string> parts = replyParts();
+  ASSERT_EQ(parts.size(), 2u);
+  EXPECT_EQ(parts[0].rfind(R"({"figures":{"chart":"J",)", 0), 0u) << parts[0];
+  EXPECT_NE(parts[0].find(R"("guide":"Copper; no gems; no magic items; typically )"),
+            std::string::npos)
+      << parts[0];
+  EXPECT_EQ(parts[1].rfind("| Chart |", 0), 0u) << parts[1];
 }
 
 }  // namespace

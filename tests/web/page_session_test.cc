@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "base/random.h"
 #include "shell/program.h"
@@ -105,35 +108,73 @@ TEST_F(PageSessionTest, PicksAreTheProgramsItemLines) {
   EXPECT_EQ(session_.pickItem(5, 1), "A(n) ");
 }
 
-TEST_F(PageSessionTest, ACorruptCatalogKeepsTheItemsBeforeTheBadRecordAndItsReport) {
-  const CatalogOutcome outcome =
-      session_.loadCatalog("<note> </note> Good_Ring tccRings Bad_Thing tccNope Late tccWeapons");
-  EXPECT_EQ(outcome.result.status, LoadStatus::kTagMismatch);
-  EXPECT_EQ(outcome.screen,
-            "\n The data.txt file is corrupt. A data type did not match\n\n"
-            "  Data: Bad_Thing - tccNope\n\n ");
-  EXPECT_EQ(outcome.counts[2], 1);
-  EXPECT_EQ(outcome.counts[17], 0);
-  EXPECT_EQ(session_.pickItem(2, 1), "A(n) Good Ring");
-
-  const CatalogOutcome clean = session_.loadCatalog(kCatalog);
-  EXPECT_EQ(clean.result.status, LoadStatus::kLoaded);
-  EXPECT_EQ(clean.screen, "");
-  EXPECT_EQ(clean.counts[2], 2);
+TEST_F(PageSessionTest, ACorruptOrEmptyCatalogIsRefusedAndTheOneInUseStays) {
+  struct Case {
+    const char* catalog;
+    LoadStatus status;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"<note> </note> Good_Ring tccRings Bad_Thing tccNope Late tccWeapons",
+       LoadStatus::kTagMismatch,
+       "The file is corrupt. A data type did not match: Record 2, \"Bad_Thing\" \"tccNope\", has "
+       "a tag that is none of the 18 category tags."},
+      {"<note> </note> Good_Ring tccRings Lonely", LoadStatus::kMissingTag,
+       "The file is corrupt: it ends after the name of Record 2, \"Lonely\", before its category "
+       "tag."},
+      {"<note> never closed", LoadStatus::kNoteNotClosed,
+       "The file is corrupt: the note opened by <note> is never closed by </note>."},
+      {"", LoadStatus::kLoaded,
+       "It holds no item. A catalog lists each item as its name and then its category tag, such "
+       "as Ring_of_Proof tccRings."},
+      {"<note> only a note </note>", LoadStatus::kLoaded,
+       "It holds no item. A catalog lists each item as its name and then its category tag, such "
+       "as Ring_of_Proof tccRings."},
+  };
+  for (const Case& c : cases) {
+    const CatalogOutcome outcome = session_.loadCatalog(c.catalog);
+    EXPECT_EQ(outcome.result.status, c.status) << c.catalog;
+    EXPECT_EQ(outcome.problem, c.problem) << c.catalog;
+    EXPECT_EQ(outcome.counts[2], 2) << c.catalog;  // the two rings of kCatalog
+    EXPECT_EQ(session_.pickItem(17, 1).rfind("A(n) ", 0), 0u);
+    EXPECT_NE(session_.pickItem(17, 1), "A(n) ") << c.catalog;
+  }
 }
 
-TEST_F(PageSessionTest, StatisticsAreTheCatalogFreeTableOfTheChart) {
-  // Chart J holds 3 to 24 copper pieces and nothing else; its table has a
-  // heading, a rule and its one row.
-  const std::string table = session_.chartStats(9, 1000, 1);
-  const std::string row = table.substr(table.rfind("| J |"));
-  EXPECT_EQ(row.rfind("| J | 100.0% | ", 0), 0u) << row;
-  EXPECT_NE(row.find(" | 0.0% | 0.0 | 0.00 | 0.00 | "), std::string::npos) << row;
+TEST_F(PageSessionTest, ACatalogWithoutANoteIsTakenWithAHintAboutItsFirstWord) {
+  struct Case {
+    const char* catalog;
+    const char* hint;
+  };
+  const Case cases[] = {
+      {"\xEF\xBB\xBF\n Heading Ring tccRings",
+       "This catalog has no <note> block, so its first word, \"Heading\", was taken for a heading "
+       "and skipped."},
+      {"<note> x </note> Ring tccRings", ""},
+  };
+  for (const Case& c : cases) {
+    const CatalogOutcome outcome = session_.loadCatalog(c.catalog);
+    EXPECT_EQ(outcome.problem, "");
+    EXPECT_EQ(outcome.hint, c.hint);
+    EXPECT_EQ(outcome.counts[2], 1);
+  }
+}
+
+TEST_F(PageSessionTest, StatisticsAreTheCatalogFreeFiguresOfTheChart) {
+  // Chart J holds 3 to 24 copper pieces and nothing else.
+  std::vector<std::int64_t> heard;
+  const ChartStats j = session_.chartStats(9, 2 * kProgressStep + 5, 1,
+                                           [&](std::int64_t drawn) { heard.push_back(drawn); });
+  EXPECT_EQ(j.seenShare, (std::array<double, kMetalCount>{1, 0, 0, 0, 0}));
+  EXPECT_EQ(j.meanGems + j.meanMagicItems, 0.0);
+  EXPECT_EQ(heard, (std::vector<std::int64_t>{kProgressStep, 2 * kProgressStep}));
   // Chart S draws magic items only: with or without a catalog the figures
   // are the same, as no item draw moves the sequence.
-  const std::string before = session_.chartStats(18, 500, 7);
+  const ChartStats before = session_.chartStats(18, 500, 7);
   session_.loadCatalog("");
-  EXPECT_EQ(session_.chartStats(18, 500, 7), before);
+  const ChartStats after = session_.chartStats(18, 500, 7);
+  EXPECT_EQ(std::tie(before.meanMagicItems, before.p10, before.p50, before.p90),
+            std::tie(after.meanMagicItems, after.p10, after.p50, after.p90));
 }
 
 }  // namespace

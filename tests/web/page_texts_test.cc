@@ -1,0 +1,48 @@
+// The page's own lines: gems gathered for the handout and the chart guide.
+#include "web/page_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace glimmerkist::web {
+namespace {
+
+TEST(PageTextsTest, NumbersHaveThousandsSeparators) {
+  const std::pair<std::int64_t, const char*> cases[] = {
+      {0, "0"},         {999, "999"},         {1000, "1,000"},         {-5000, "-5,000"},
+      {123456, "123,456"}, {1234567, "1,234,567"},
+      {std::numeric_limits<std::int64_t>::min(), "-9,223,372,036,854,775,808"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(withThousands(value), text) << value;
+}
+
+TEST(PageTextsTest, GemsOfOneKindAndValueShareALineInTheOrderTheyCame) {
+  const std::vector<GemLine> gems = {{"Carnelian", 25},  {"Ruby", 7949},   {"Carnelian", 25},
+                                     {"", 10},           {"Carnelian", 30}, {"Carnelian", 25}};
+  EXPECT_EQ(groupedGemLines(gems),
+            (std::vector<std::string>{"3 × Carnelian, 25 gp each", "Ruby, 7,949 gp",
+                                      "Carnelian, 30 gp"}));
+  EXPECT_EQ(groupedGemLines({}), std::vector<std::string>{});
+}
+
+TEST(PageTextsTest, AGuideLineSaysWhatAChartYields) {
+  ChartStats rich;
+  rich.seenShare = {0.9, 0.6, 0.1, 0.01, 0};
+  rich.meanGems = 2.4;
+  rich.meanMagicItems = 0.3;
+  rich.p10 = 2000 * kUnitsPerGp;
+  rich.p50 = 12345 * kUnitsPerGp + 5000;
+  rich.p90 = 99999 * kUnitsPerGp;
+  EXPECT_EQ(chartGuideLine(rich),
+            "Copper and silver, now and then electrum; about 2 gems; a magic item now and then; "
+            "typically 12,346 gp (most 2,000 to 99,999)");
+  ChartStats bare;
+  bare.meanMagicItems = 1;
+  EXPECT_EQ(chartGuideLine(bare), "No coins; no gems; about 1 magic item; typically 0 gp (most 0 to 0)");
+}
+
+}  // namespace
+}  // namespace glimmerkist::web
