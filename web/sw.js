@@ -5,7 +5,7 @@
 'use strict';
 
 const CACHE = 'glimmerkist-VERSION';
-const FILES = ['./', 'index.html', 'app.js', 'style.css', 'glimmerkist-core.js', 'catalog.js',
+const FILES = ['index.html', 'app.js', 'style.css', 'glimmerkist-core.js', 'catalog.js',
   'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
@@ -21,7 +21,10 @@ self.addEventListener('activate', (event) => {
 
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
+  // The folder's own address ("/glimmerkist/") is its index.html.
+  const page = event.request.mode === 'navigate';
   event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+    .then((cache) => cache.match(event.request, { ignoreSearch: true })
+      .then((hit) => hit || (page ? cache.match('index.html') : undefined)))
     .then((hit) => hit || fetch(event.request)));
 });
