@@ -28,11 +28,11 @@ std::string joined(const std::vector<std::string_view>& words) {
   return text;
 }
 
-// "no gems", "a gem now and then", "about 1 gem", "about 3 gems".
+// "no gems", "sometimes a gem", "about 1 gem", "about 3 gems".
 std::string howMany(double mean, std::string_view one, std::string_view many) {
   if (mean <= 0.0) return "no " + std::string(many);
   const std::int64_t rounded = std::llround(mean);
-  if (rounded == 0) return "a " + std::string(one) + " now and then";
+  if (rounded == 0) return "sometimes a " + std::string(one);
   return "about " + withThousands(rounded) + " " + std::string(rounded == 1 ? one : many);
 }
 
@@ -94,13 +94,15 @@ std::string chartGuideLine(const ChartStats& stats) {
   }
   std::string coins;
   if (!usual.empty()) coins = joined(usual);
-  if (!rare.empty()) coins += (coins.empty() ? "now and then " : ", now and then ") + joined(rare);
+  if (!rare.empty()) coins += (coins.empty() ? "sometimes " : ", sometimes ") + joined(rare);
   if (coins.empty()) coins = "no coins";
   coins[0] = static_cast<char>(coins[0] - 'a' + 'A');
+  const std::string worth =
+      stats.p90 == 0 ? "no worth in coins or gems"
+                     : "typically " + wholeGold(stats.p50) + " gp (most " + wholeGold(stats.p10) +
+                           " to " + wholeGold(stats.p90) + ")";
   return coins + "; " + howMany(stats.meanGems, "gem", "gems") + "; " +
-         howMany(stats.meanMagicItems, "magic item", "magic items") + "; typically " +
-         wholeGold(stats.p50) + " gp (most " + wholeGold(stats.p10) + " to " +
-         wholeGold(stats.p90) + ")";
+         howMany(stats.meanMagicItems, "magic item", "magic items") + "; " + worth;
 }
 
 std::string catalogProblem(const LoadResult& result) {

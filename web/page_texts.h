@@ -25,7 +25,7 @@ std::string withThousands(std::int64_t value);
 /// report shows, are left out.
 std::vector<std::string> groupedGemLines(const std::vector<GemLine>& gems);
 
-/// What a chart yields, in a line: "Copper and silver, now and then gold;
+/// What a chart yields, in a line: "Copper and silver, sometimes gold;
 /// about 2 gems; no magic items; typically 1,234 gp (most 200 to 5,000)".
 std::string chartGuideLine(const ChartStats& stats);
 

@@ -37,11 +37,11 @@ TEST(PageTextsTest, AGuideLineSaysWhatAChartYields) {
   rich.p50 = 12345 * kUnitsPerGp + 5000;
   rich.p90 = 99999 * kUnitsPerGp;
   EXPECT_EQ(chartGuideLine(rich),
-            "Copper and silver, now and then electrum; about 2 gems; a magic item now and then; "
+            "Copper and silver, sometimes electrum; about 2 gems; sometimes a magic item; "
             "typically 12,346 gp (most 2,000 to 99,999)");
   ChartStats bare;
   bare.meanMagicItems = 1;
-  EXPECT_EQ(chartGuideLine(bare), "No coins; no gems; about 1 magic item; typically 0 gp (most 0 to 0)");
+  EXPECT_EQ(chartGuideLine(bare), "No coins; no gems; about 1 magic item; no worth in coins or gems");
 }
 
 }  // namespace
