@@ -38,9 +38,9 @@ struct HoardOutcome {
   std::int32_t chart = -1;
   std::uint32_t seed = 0;
   std::int32_t split = 0;
-  std::string address;     // draws the same hoard again
-  std::string json;        // glimmerkist-roll's JSON document of the hoard
-  std::string resultFile;  // the bytes of EncounterTreasureResult.txt
+  std::string address;                // draws the same hoard again
+  std::string json;                   // glimmerkist-roll's JSON document of the hoard
+  std::string resultFile;             // the bytes of EncounterTreasureResult.txt
   std::vector<std::string> gemLines;  // the gems gathered by kind and value
 };
 

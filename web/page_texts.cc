@@ -43,8 +43,8 @@ std::string wholeGold(std::int64_t units) {
 }  // namespace
 
 std::string withThousands(std::int64_t value) {
-  const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                            : static_cast<std::uint64_t>(value);
+  const std::uint64_t magnitude =
+      value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
   const std::string digits = std::to_string(magnitude);
   std::string text = value < 0 ? "-" : "";
   for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -76,8 +76,8 @@ std::vector<std::string> groupedGemLines(const std::vector<GemLine>& gems) {
   for (const Group& group : groups) {
     const std::string value = withThousands(group.gem->valueGp) + " gp";
     lines.push_back(group.count == 1 ? group.gem->name + ", " + value
-                                     : withThousands(group.count) + " × " + group.gem->name +
-                                           ", " + value + " each");
+                                     : withThousands(group.count) + " × " + group.gem->name + ", " +
+                                           value + " each");
   }
   return lines;
 }
@@ -97,10 +97,10 @@ std::string chartGuideLine(const ChartStats& stats) {
   if (!rare.empty()) coins += (coins.empty() ? "sometimes " : ", sometimes ") + joined(rare);
   if (coins.empty()) coins = "no coins";
   coins[0] = static_cast<char>(coins[0] - 'a' + 'A');
-  const std::string worth =
-      stats.p90 == 0 ? "no worth in coins or gems"
-                     : "typically " + wholeGold(stats.p50) + " gp (most " + wholeGold(stats.p10) +
-                           " to " + wholeGold(stats.p90) + ")";
+  const std::string worth = stats.p90 == 0
+                                ? "no worth in coins or gems"
+                                : "typically " + wholeGold(stats.p50) + " gp (most " +
+                                      wholeGold(stats.p10) + " to " + wholeGold(stats.p90) + ")";
   return coins + "; " + howMany(stats.meanGems, "gem", "gems") + "; " +
          howMany(stats.meanMagicItems, "magic item", "magic items") + "; " + worth;
 }

@@ -7,9 +7,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
-
 #include <string_view>
+#include <vector>
 
 #include "catalog/catalog_loader.h"
 #include "treasure/chart_stats.h"

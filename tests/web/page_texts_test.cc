@@ -12,16 +12,20 @@ namespace {
 
 TEST(PageTextsTest, NumbersHaveThousandsSeparators) {
   const std::pair<std::int64_t, const char*> cases[] = {
-      {0, "0"},         {999, "999"},         {1000, "1,000"},         {-5000, "-5,000"},
-      {123456, "123,456"}, {1234567, "1,234,567"},
+      {0, "0"},
+      {999, "999"},
+      {1000, "1,000"},
+      {-5000, "-5,000"},
+      {123456, "123,456"},
+      {1234567, "1,234,567"},
       {std::numeric_limits<std::int64_t>::min(), "-9,223,372,036,854,775,808"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(withThousands(value), text) << value;
 }
 
 TEST(PageTextsTest, GemsOfOneKindAndValueShareALineInTheOrderTheyCame) {
-  const std::vector<GemLine> gems = {{"Carnelian", 25},  {"Ruby", 7949},   {"Carnelian", 25},
-                                     {"", 10},           {"Carnelian", 30}, {"Carnelian", 25}};
+  const std::vector<GemLine> gems = {{"Carnelian", 25}, {"Ruby", 7949},    {"Carnelian", 25},
+                                     {"", 10},          {"Carnelian", 30}, {"Carnelian", 25}};
   EXPECT_EQ(groupedGemLines(gems),
             (std::vector<std::string>{"3 × Carnelian, 25 gp each", "Ruby, 7,949 gp",
                                       "Carnelian, 30 gp"}));
@@ -41,7 +45,8 @@ TEST(PageTextsTest, AGuideLineSaysWhatAChartYields) {
             "typically 12,346 gp (most 2,000 to 99,999)");
   ChartStats bare;
   bare.meanMagicItems = 1;
-  EXPECT_EQ(chartGuideLine(bare), "No coins; no gems; about 1 magic item; no worth in coins or gems");
+  EXPECT_EQ(chartGuideLine(bare),
+            "No coins; no gems; about 1 magic item; no worth in coins or gems");
 }
 
 }  // namespace

@@ -540,7 +540,7 @@ await check('a hoard prints on one page as a card, with no forms or buttons', as
 await check('screenshots at 360, 390 and 1280 px, light and dark, with no accessibility violation', async () => {
   for (const colorScheme of ['light', 'dark']) {
     for (const width of [360, 390, 1280]) {
-      const shot = await newPage({ viewport: { width, height: width === 1280 ? 800 : 844 }, colorScheme });
+      const shot = await newPage({ viewport: { width, height: width === 1280 ? 800 : 844 }, colorScheme, reducedMotion: 'reduce' });
       await open(shot, '#chart=H&seed=42&split=4');
       await shot.waitForSelector('body[data-guide="ready"]');
       const overflow = await shot.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
