@@ -93,20 +93,23 @@ async function startCore(bytes, onProgress = () => {}) {
   };
 }
 
-// The statistics worker: counts the planned charts one by one and reports
-// how far it has come and each row as it is done. Runs from its own source
-// text, so it is self-contained but for startCore.
+// A statistics worker: starts the core from the bytes it is sent, then
+// counts each chart it is given, reporting how far it has come and the
+// chart's row. Runs from its own source text, so it is self-contained but
+// for startCore.
 function statisticsWorker() {
+  let core = null;
   self.onmessage = async (event) => {
     try {
-      const core = await startCore(event.data.bytes, (drawn) => self.postMessage({ drawn }));
-      const { plan } = event.data;
-      for (const chart of plan.charts) {
-        const row = core.chartStats(chart, plan.runs, plan.seed);
-        if (row.problem !== undefined) throw new Error(row.problem);
-        self.postMessage({ row });
+      if (event.data.bytes) {
+        core = await startCore(event.data.bytes, (drawn) => self.postMessage({ drawn }));
+        self.postMessage({ ready: true });
+        return;
       }
-      self.postMessage({ finished: true });
+      const { chart, runs, seed } = event.data;
+      const row = core.chartStats(chart, runs, seed);
+      if (row.problem !== undefined) throw new Error(row.problem);
+      self.postMessage({ row });
     } catch (error) {
       self.postMessage({ error: String(error) });
     }
@@ -799,38 +802,77 @@ function statisticsWorker() {
     }
   }
 
-  // A worker keeps the page responsive. Where none can be started, the
-  // charts are counted one at a time between the page's own work. Returns
-  // a function that stops the count at once.
+  // Workers keep the page responsive, one a processor core (up to four),
+  // each taking the next chart when it is done with one; the rows come out
+  // in the plan's order. Where no worker can be started, the charts are
+  // counted one at a time between the page's own work. Returns a function
+  // that stops the count at once.
   function countCharts(plan, on) {
-    const worker = startWorker();
-    if (!worker) return countOnPage(plan, on);
-    let rows = 0;
+    const wanted = Math.max(1, Math.min(navigator.hardwareConcurrency || 1, plan.charts.length, 4));
+    const workers = [];
+    for (let i = 0; i < wanted; i++) {
+      const worker = startWorker();
+      if (worker) workers.push(worker);
+    }
+    if (workers.length === 0) return countOnPage(plan, on);
+    const rows = [];
+    const drawn = new Map();
+    let next = 0;
+    let shown = 0;
+    let counted = 0;
+    let ended = false;
     let onPage = null;
-    worker.onmessage = (event) => {
-      if (event.data.drawn !== undefined) {
-        on.progress(rows * plan.runs + event.data.drawn);
-      } else if (event.data.row) {
-        rows += 1;
-        on.progress(rows * plan.runs);
-        on.row(event.data.row);
-      } else {
-        worker.terminate();
-        if (event.data.error) on.error(event.data.error);
-        else on.done('worker');
-      }
-    };
-    worker.onerror = (event) => {
-      event.preventDefault();
-      worker.terminate();
-      if (rows === 0) onPage = countOnPage(plan, on);
-      else on.error(event.message);
-    };
-    worker.postMessage({ bytes: moduleBytes, plan });
-    return () => {
-      worker.terminate();
+    const stop = () => {
+      ended = true;
+      for (const worker of workers) worker.terminate();
       if (onPage) onPage();
     };
+    const give = (worker) => {
+      if (next >= plan.charts.length) return;
+      worker.at = next;
+      worker.postMessage({ chart: plan.charts[next], runs: plan.runs, seed: plan.seed });
+      next += 1;
+    };
+    const progress = () => on.progress(counted * plan.runs + [...drawn.values()].reduce((a, b) => a + b, 0));
+    for (const worker of workers) {
+      worker.onmessage = ({ data }) => {
+        if (ended) return;
+        if (data.ready) {
+          give(worker);
+        } else if (data.drawn !== undefined) {
+          drawn.set(worker, data.drawn);
+          progress();
+        } else if (data.row) {
+          rows[worker.at] = data.row;
+          counted += 1;
+          drawn.set(worker, 0);
+          progress();
+          while (rows[shown]) on.row(rows[shown++]);
+          if (shown === plan.charts.length) {
+            stop();
+            on.done('worker');
+          } else {
+            give(worker);
+          }
+        } else {
+          stop();
+          on.error(data.error);
+        }
+      };
+      worker.onerror = (event) => {
+        event.preventDefault();
+        if (ended) return;
+        stop();
+        if (counted > 0) {
+          on.error(event.message);
+        } else {
+          ended = false;
+          onPage = countOnPage(plan, on);
+        }
+      };
+      worker.postMessage({ bytes: moduleBytes });
+    }
+    return stop;
   }
 
   function countOnPage(plan, on) {

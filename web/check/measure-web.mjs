@@ -63,7 +63,7 @@ await browser.close();
 const ratio = median(inPage) / median(native);
 console.log(`| Statistics, 26 charts × ${RUNS.toLocaleString('en-US')} hoards, seed ${SEED}: glimmerkist-roll stats | ` +
   `median ${median(native).toFixed(0)} ms of ${TIMES} (${range(native)} ms) |`);
-console.log(`| The same in the page's worker | median ${median(inPage).toFixed(0)} ms of ${TIMES} (${range(inPage)} ms), ` +
+console.log(`| The same in the page's workers (one a core) | median ${median(inPage).toFixed(0)} ms of ${TIMES} (${range(inPage)} ms), ` +
   `${ratio.toFixed(2)} × native |`);
 console.log(`| First hoard on screen, \`index.html#chart=H&seed=42&split=4\` from disk, a fresh page each time | ` +
   `median ${median(firstHoard).toFixed(0)} ms of ${TIMES} (${range(firstHoard)} ms) |`);
