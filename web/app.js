@@ -75,7 +75,7 @@ async function startCore(bytes, onProgress = () => {}) {
       core.gk_draw_hoard(put(address), freshSeed);
       const { meta, parts } = reply();
       if (meta.problem !== undefined) return meta;
-      return { ...meta, json: decoder.decode(parts[1]), resultFile: parts[2] };
+      return { ...meta, json: decoder.decode(parts[1]), markdown: decoder.decode(parts[2]), resultFile: parts[3] };
     },
     pickItem(address, freshSeed) {
       core.gk_pick_item(put(address), freshSeed);
@@ -87,8 +87,7 @@ async function startCore(bytes, onProgress = () => {}) {
     },
     chartStats(chart, runs, seed) {
       core.gk_chart_stats(chart, runs, seed);
-      const { meta, parts } = reply();
-      return meta.problem !== undefined ? meta : { ...meta, table: decoder.decode(parts[1]) };
+      return reply().meta;
     },
   };
 }
@@ -129,13 +128,9 @@ function statisticsWorker() {
   const LOG_SIZE = 100;
   // The chart guide counts this many hoards of each chart from this seed.
   const GUIDE_PLAN = { charts: [...Array(26).keys()], runs: 2000, seed: 1 };
-  const METALS = [
-    ['cp', 'Copper'],
-    ['sp', 'Silver'],
-    ['ep', 'Electrum'],
-    ['gp', 'Gold'],
-    ['pp', 'Platinum'],
-  ];
+  // The core's names of things, filled at start: categories, metals, the
+  // statistics' columns.
+  let names = null;
 
   // Decoding is on the way to the first hoard: a plain loop over atob's
   // text is many times quicker than Uint8Array.from with a mapping.
@@ -186,14 +181,6 @@ function statisticsWorker() {
       }
     },
   };
-  // The core's screen texts begin with a margin and blank lines; on the page
-  // each line stands on its own.
-  const screenText = (text) =>
-    text
-      .split('\n')
-      .map((line) => line.trim())
-      .filter((line) => line !== '')
-      .join('\n');
 
   const moduleBytes = fromBase64(GLIMMERKIST_CORE);
   let generator = null;
@@ -351,44 +338,10 @@ function statisticsWorker() {
     setTimeout(() => URL.revokeObjectURL(url), 60000);
   }
 
-  function markdownCell(text) {
-    return text.replace(/[\\|*_~`<>&[\]#]/g, (c) => `\\${c}`);
-  }
-
-  function rateText(rates) {
-    return METALS.map(([code]) => `1 ${code} = ${rates[code]} gp`).join(', ');
-  }
-
-  function hoardMarkdown(sheet, rates) {
-    const lines = [
-      `### Chart ${sheet.chart}, seed ${sheet.seed}`,
-      '',
-      '| Treasure | Count | Value (gp) |',
-      '| --- | ---: | ---: |',
-    ];
-    for (const [code, name] of METALS) lines.push(`| ${name} pieces | ${sheet.coins[code]} |  |`);
-    for (const gem of sheet.gems) {
-      lines.push(`| Gem: ${markdownCell(gem.name ?? '')} | 1 | ${gem.value_gp} |`);
-    }
-    for (const item of sheet.magic_items) {
-      lines.push(`| Magic item: ${item.name === null ? '(none: empty category)' : markdownCell(item.name)} | 1 |  |`);
-    }
-    lines.push(`| **Total** |  | **${sheet.total_gp}** |`, '', `_Coins at ${rateText(rates)}; gems as shown._`);
-    if (sheet.split) {
-      const split = sheet.split;
-      lines.push('', `Coins split among ${split.characters}: each gets ${split.each_gp} gp, ` +
-        `${split.remainder_gp} gp is left over.`, '', '| Coins | Each | Left over |', '| --- | ---: | ---: |');
-      for (const [code, name] of METALS) {
-        lines.push(`| ${name} pieces | ${split.each[code]} | ${split.remainder[code]} |`);
-      }
-    }
-    return `${lines.join('\n')}\n`;
-  }
-
   function showHoard(result) {
     const document_ = JSON.parse(result.json);
     const sheet = document_.hoards[0];
-    hoard = { ...result, sheet, rates: document_.rates_gp };
+    hoard = { ...result, sheet };
     const title = `Chart ${sheet.chart}, seed ${sheet.seed}`;
     $('hoard-title').textContent = title;
     document.title = `${title} – Glimmerkist Generator`;
@@ -399,9 +352,9 @@ function statisticsWorker() {
 
     const coins = $('coins').tBodies[0];
     coins.replaceChildren();
-    for (const [code, name] of METALS) {
+    for (const { code, name } of names.metals) {
       const row = coins.insertRow();
-      headerCell(row, `${name} pieces`);
+      headerCell(row, name);
       cell(row, number(sheet.coins[code]), 'num');
     }
     listLines($('gems'), result.gem_lines, 'None');
@@ -411,7 +364,7 @@ function statisticsWorker() {
       'None',
     );
     $('total').textContent = number(sheet.total_gp);
-    $('rates').textContent = `(coins at ${rateText(hoard.rates)}; gems as shown)`;
+    $('rates').textContent = `(coins at ${result.rates}; gems as shown)`;
 
     const split = sheet.split;
     $('split-part').hidden = !split;
@@ -422,9 +375,9 @@ function statisticsWorker() {
         `(${number(split.shared_gp)} gp) are the party's to share`;
       const body = $('split-table').tBodies[0];
       body.replaceChildren();
-      for (const [code, name] of METALS) {
+      for (const { code, name } of names.metals) {
         const row = body.insertRow();
-        headerCell(row, `${name} pieces`);
+        headerCell(row, name);
         cell(row, number(split.each[code]), 'num');
         cell(row, number(split.remainder[code]), 'num');
       }
@@ -455,8 +408,8 @@ function statisticsWorker() {
   function drawHoard(address, { fromAddressBar = false, log = true } = {}) {
     const result = core.drawHoard(address, freshSeed());
     if (result.problem !== undefined) {
-      showMessage('encounter-message', screenText(result.problem));
-      announce(screenText(result.problem));
+      showMessage('encounter-message', result.problem);
+      announce(result.problem);
       return;
     }
     showMessage('encounter-message', '');
@@ -539,7 +492,7 @@ function statisticsWorker() {
     });
     $('copy-markdown').addEventListener('click', async () => {
       if (!hoard) return;
-      const text = hoardMarkdown(hoard.sheet, hoard.rates);
+      const text = hoard.markdown;
       try {
         await navigator.clipboard.writeText(text);
         announce('The hoard is copied as Markdown.');
@@ -577,9 +530,10 @@ function statisticsWorker() {
 
   function pickItem(address, { fromAddressBar = false, log = true } = {}) {
     const picked = core.pickItem(address, freshSeed());
-    $('picked').textContent = picked.problem ?? picked.line;
+    const line = picked.problem ?? picked.item.name ?? '(no item: the category is empty)';
+    $('picked').textContent = line;
     $('picked-about').hidden = picked.problem !== undefined;
-    announce(picked.problem ?? picked.line);
+    announce(line);
     if (picked.problem !== undefined) return;
     shownAddress = picked.address;
     $('picked-seed').textContent = String(picked.seed);
@@ -588,7 +542,7 @@ function statisticsWorker() {
       if (fromAddressBar) history.replaceState(null, '', `#${picked.address}`);
       else history.pushState(null, '', `#${picked.address}`);
     }
-    if (log) addToLog(picked.address, `${picked.line} (item, seed ${picked.seed})`);
+    if (log) addToLog(picked.address, `${line} (item, seed ${picked.seed})`);
   }
 
   function setUpItems() {
@@ -597,7 +551,7 @@ function statisticsWorker() {
     any.value = 'any';
     any.textContent = 'any category';
     select.appendChild(any);
-    core.categories().labels.forEach((label, code) => {
+    names.labels.forEach((label, code) => {
       const option = document.createElement('option');
       option.value = String(code);
       option.textContent = `${code}) ${label}`;
@@ -644,8 +598,8 @@ function statisticsWorker() {
       showMessage('catalog-message', `There is not enough memory to read ${label}.`);
       return false;
     }
-    if (outcome.problem !== '') {
-      const text = `${name} is not used: ${outcome.problem} The catalog in use stays.`;
+    if (outcome.message !== '') {
+      const text = `${name}: ${outcome.message}`;
       showMessage('catalog-message', text);
       announce(text);
       return false;
@@ -738,21 +692,19 @@ function statisticsWorker() {
 
   // --- Statistics -------------------------------------------------------
 
-  // The cells of one line of a Markdown table of plain numbers.
-  const markdownCells = (line) => line.split('|').slice(1, -1).map((text) => text.trim());
   // The columns of each metal are shown on request only; on a phone the
   // typical value and the spread are all that stand beside the chart.
   const columnClass = (column) => (column >= 1 && column <= 10 ? 'extra' : column === 15 ? '' : 'wide');
 
   // The table of the statistics, headed as the core heads its own.
-  function statsTable(markdown) {
+  function statsTable() {
     const table = document.createElement('table');
     table.classList.toggle('more', $('stats-more').checked);
     const caption = table.createCaption();
     caption.textContent = 'Seen: share of the hoards that hold the metal; means over all hoards; ' +
       'values in gold pieces, percentiles by nearest rank.';
     const head = table.createTHead().insertRow();
-    for (const [column, heading] of [...markdownCells(markdown.split('\n')[0]), 'Spread, P10 to P90'].entries()) {
+    for (const [column, heading] of [...names.stats_headings, 'Spread, P10 to P90'].entries()) {
       const th = document.createElement('th');
       th.scope = 'col';
       th.textContent = heading;
@@ -764,7 +716,7 @@ function statisticsWorker() {
   }
 
   function addStatsRow(table, row) {
-    const [chart, ...cells] = markdownCells(row.table.split('\n')[2]);
+    const [chart, ...cells] = row.cells;
     const tr = table.tBodies[0].insertRow();
     headerCell(tr, chart);
     cells.forEach((text, at) => cell(tr, text, `num ${columnClass(at + 1)}`));
@@ -956,7 +908,7 @@ function statisticsWorker() {
         },
         row: (row) => {
           if (!table) {
-            table = statsTable(row.table);
+            table = statsTable();
             output.replaceChildren(table);
             output.hidden = false;
           }
@@ -1026,6 +978,7 @@ function statisticsWorker() {
       $('hoard-empty').textContent = `The generator could not start in this browser: ${error}`;
       return;
     }
+    names = generator.categories();
     logEntries = readLog();
     renderLog();
     setUpEncounter();

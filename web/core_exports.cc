@@ -8,8 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/limits.h"
 #include "catalog/item_category.h"
+#include "treasure/chart_stats.h"
+#include "treasure/coin_rates.h"
 #include "treasure/hoard_json.h"
+#include "treasure/treasure_report.h"
 #include "web/page_request.h"
 #include "web/page_session.h"
 #include "web/page_texts.h"
@@ -25,7 +29,7 @@ extern "C" void gk_progress(double /*drawn*/) {}
 namespace glimmerkist::web {
 namespace {
 
-using Json = nlohmann::ordered_json;
+using glimmerkist::Json;
 
 struct Reply {
   std::vector<std::string> parts;
@@ -103,16 +107,23 @@ void gk_categories() {
     labels.push_back(glimmerkist::kCategoryLabels[code]);
     tags.push_back(glimmerkist::kCategoryTags[code]);
   }
-  setReply(Json{{"labels", labels}, {"tags", tags}});
+  Json metals = Json::array();
+  for (int metal = 0; metal < glimmerkist::kMetalCount; ++metal) {
+    metals.push_back(
+        {{"code", glimmerkist::kMetalCodes[metal]}, {"name", glimmerkist::kMetalNames[metal]}});
+  }
+  setReply(Json{{"labels", labels},
+                {"tags", tags},
+                {"metals", metals},
+                {"stats_headings", glimmerkist::chartStatsHeadings()}});
 }
 
 void gk_load_catalog(std::size_t size) {
   const glimmerkist::web::CatalogOutcome outcome = session().loadCatalog(inputText(size));
   Json counts = Json::array();
   for (std::int32_t count : outcome.counts) counts.push_back(count);
-  setReply(Json{{"status", static_cast<int>(outcome.result.status)},
-                {"filed", outcome.result.filed},
-                {"problem", outcome.problem},
+  setReply(Json{{"filed", outcome.result.filed},
+                {"message", outcome.message},
                 {"hint", outcome.hint},
                 {"counts", counts}});
 }
@@ -128,11 +139,13 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
     setReply(problemJson(outcome.problem));
     return;
   }
+  glimmerkist::HoardOptions options;
   setReply(Json{{"address", outcome.address},
-                {"seed", outcome.seed},
+                {"seed", outcome.hoard.seed},
                 {"split", outcome.split},
+                {"rates", glimmerkist::ratesSentence(options.rates)},
                 {"gem_lines", outcome.gemLines}},
-           {std::move(outcome.json), std::move(outcome.resultFile)});
+           {std::move(outcome.json), std::move(outcome.markdown), std::move(outcome.resultFile)});
 }
 
 void gk_pick_item(std::size_t size, std::uint32_t freshSeed) {
@@ -141,16 +154,13 @@ void gk_pick_item(std::size_t size, std::uint32_t freshSeed) {
   std::optional<std::uint32_t> seed;
   if (!glimmerkist::web::readQuery(inputText(size), "item,seed", query) ||
       query.count("item") == 0 ||
-      (query["item"] != "any" &&
-       !glimmerkist::web::readWholeNumber(query["item"], 0, glimmerkist::kCategoryCount - 1,
-                                          category))) {
+      (query["item"] != "any" && !glimmerkist::web::readCategory(query["item"], category))) {
     setReply(problemJson(glimmerkist::web::kItemAddressMessage));
   } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {
     setReply(problemJson(glimmerkist::web::kSeedMessage));
   } else {
     const std::uint32_t used = seed.value_or(freshSeed);
-    const std::string line = session().pickItem(static_cast<std::int32_t>(category), used);
-    setReply(Json{{"line", line},
+    setReply(Json{{"item", session().pickItem(static_cast<std::int32_t>(category), used)},
                   {"seed", used},
                   {"address", "item=" + (category < 0 ? "any" : std::to_string(category)) +
                                   "&seed=" + std::to_string(used)}});
@@ -165,9 +175,8 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   if (!glimmerkist::web::readQuery(inputText(size), "charts,runs,seed", query) ||
       !glimmerkist::web::readChartLetters(query["charts"], charts)) {
     setReply(problemJson(glimmerkist::web::kChartsMessage));
-  } else if (!glimmerkist::web::readWholeNumber(query["runs"], 1, glimmerkist::web::kMaxRuns,
-                                                runs)) {
-    setReply(problemJson(glimmerkist::web::kRunsMessage));
+  } else if (!glimmerkist::web::readRuns(query["runs"], runs)) {
+    setReply(problemJson(glimmerkist::web::runsMessage()));
   } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {
     setReply(problemJson(glimmerkist::web::kSeedMessage));
   } else {
@@ -177,15 +186,16 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
 
 void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
   if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
-      runs > static_cast<double>(glimmerkist::web::kMaxRuns)) {
-    setReply(problemJson(glimmerkist::web::kRunsMessage));
+      runs > static_cast<double>(glimmerkist::kMaxStatsRuns)) {
+    setReply(problemJson(glimmerkist::web::runsMessage()));
     return;
   }
-  const glimmerkist::ChartStats stats =
-      session().chartStats(chart, static_cast<std::int64_t>(runs), seed,
-                           [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
-  setReply(Json{{"figures", stats}, {"guide", glimmerkist::web::chartGuideLine(stats)}},
-           {glimmerkist::chartStatsMarkdown({stats})});
+  const glimmerkist::ChartStats stats = glimmerkist::web::PageSession::chartStats(
+      chart, static_cast<std::int64_t>(runs), seed,
+      [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
+  setReply(Json{{"figures", stats},
+                {"cells", glimmerkist::chartStatsCells(stats)},
+                {"guide", glimmerkist::web::chartGuideLine(stats)}});
 }
 
 }  // extern "C"

@@ -29,31 +29,36 @@ GLIMMERKIST_EXPORT("gk_reply_count") int gk_reply_count();
 GLIMMERKIST_EXPORT("gk_reply_data") const char* gk_reply_data(int part);
 GLIMMERKIST_EXPORT("gk_reply_size") std::size_t gk_reply_size(int part);
 
-/// The categories the page offers: {"labels": [...], "tags": [...]}, by code.
+/// What the page lays its forms and tables out with: {"labels": [...],
+/// "tags": [...]} of the categories by code, "metals": [{"code", "name"}]
+/// in the order of the coins, and "stats_headings", the figures' columns.
 GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
 
-/// Loads the catalog in the first `size` input bytes. Reply: {"status",
-/// "filed", "problem" ("" when it is in use now), "hint", "counts" of the
-/// catalog in use}.
+/// Loads the catalog in the first `size` input bytes. Reply: {"filed",
+/// "message", "hint", "counts"}: the message "" when the catalog is in use
+/// now, else why it was refused; the counts those of the catalog in use.
 GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
-/// {"problem"} or {"address", "seed", "split"}, then the JSON document and
-/// the result file.
+/// {"problem"} or {"address", "seed", "split", "rates", "gem_lines" (the
+/// gems gathered by kind and value, for the page)}, then the JSON
+/// document, the Markdown and the result file, as glimmerkist-roll and the
+/// console program write them.
 GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed);
 
 /// Picks the item of the address in the first `size` input bytes,
 /// "item=3&seed=42" or "item=any", with `freshSeed` when it gives no seed.
-/// Reply: {"problem"} or {"line", "seed", "address"}.
+/// Reply: {"problem"} or {"item": {"name", "category", "tag"}, all null for
+/// an empty category, "seed", "address"}.
 GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(std::size_t size, std::uint32_t freshSeed);
 
 /// Checks a statistics form in the first `size` input bytes, "charts=AZ&
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
 GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
 
-/// One chart's figures: {"figures": as glimmerkist-roll's JSON, "guide": a
-/// line for the chart guide}, then the Markdown table of glimmerkist-roll
-/// stats, a heading and one row. While it counts it calls the page's
+/// One chart's figures, those of glimmerkist-roll stats. Reply: {"figures":
+/// the chart's entry of its JSON, "cells": its row as every format shows it,
+/// "guide": a line for the chart guide}. While it counts it calls the page's
 /// gk_progress with the hoards drawn so far.
 GLIMMERKIST_EXPORT("gk_chart_stats")
 void gk_chart_stats(int chart, double runs, std::uint32_t seed);

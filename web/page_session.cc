@@ -4,89 +4,79 @@
 #include <utility>
 
 #include "base/random.h"
-#include "treasure/chart_stats.h"
 #include "treasure/coin_rates.h"
 #include "treasure/hoard_json.h"
-#include "treasure/hoard_sheet.h"
 #include "treasure/treasure_report.h"
 #include "web/page_texts.h"
 
 namespace glimmerkist::web {
-namespace {
 
-// A generator with an empty catalog that reports an invalid chart on
-// `terminal`.
-std::unique_ptr<TreasureGenerator> emptyGenerator(Terminal& terminal) {
-  std::istringstream noCatalog;
-  return std::make_unique<TreasureGenerator>(terminal, noCatalog);
+PageSession::PageSession() : catalog_(std::make_unique<ItemCatalog>()) {}
+
+std::string catalogMessage(const LoadResult& result) {
+  const Problem& problem = result.problem;
+  constexpr char kKept[] = " It is not used; the catalog in use stays.";
+  if (problem.ok()) {
+    if (result.filed > 0) return "";
+    return std::string(
+               "This catalog holds no item: each item is its name and then its category "
+               "tag, such as Ring_of_Proof tccRings.") +
+           kKept;
+  }
+  std::string message = "This catalog is corrupt";
+  if (!problem.detail.empty()) message += " at " + problem.detail;
+  return message + ": " + problem.message() + "." + kKept;
 }
 
-}  // namespace
-
-PageSession::PageSession() : generator_(emptyGenerator(terminal_)), gemNames_(filledGemNames()) {}
-
 CatalogOutcome PageSession::loadCatalog(std::string_view bytes) {
-  std::unique_ptr<TreasureGenerator> generator = emptyGenerator(terminal_);
+  auto catalog = std::make_unique<ItemCatalog>();
   std::istringstream in{std::string(bytes)};
   CatalogOutcome outcome;
-  outcome.result = readCatalog(in, *generator);
-  outcome.problem = catalogProblem(outcome.result);
-  if (outcome.problem.empty()) {
-    generator_ = std::move(generator);
+  outcome.result = readCatalog(in, *catalog);
+  outcome.message = catalogMessage(outcome.result);
+  if (outcome.message.empty()) {
+    catalog_ = std::move(catalog);
     outcome.hint = catalogHint(bytes);
   }
   for (int code = 0; code < kCategoryCount; ++code) {
-    outcome.counts[code] = generator_->category(code).count();
+    outcome.counts[code] = catalog_->category(code).count();
   }
   return outcome;
 }
 
 HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t freshSeed) {
   HoardOutcome outcome;
+  std::int32_t chart = 0;
   std::optional<std::uint32_t> seed;
-  if (!readSeed(address.seed, seed)) {
+  if (!readChart(address.chart, chart).ok()) {
+    outcome.problem = kChartMessage;
+  } else if (!readSeed(address.seed, seed)) {
     outcome.problem = kSeedMessage;
-    return outcome;
+  } else if (!readSplit(address.split, outcome.split)) {
+    outcome.problem = splitMessage();
   }
-  if (!readSplit(address.split, outcome.split)) {
-    outcome.problem = kSplitMessage;
-    return outcome;
-  }
-  outcome.seed = seed.value_or(freshSeed);
+  if (!outcome.problem.empty()) return outcome;
 
-  // The charts read the letter and report an invalid one themselves.
-  terminal_.clear();
-  srand(outcome.seed);
-  generator_->resetHoard();
-  generator_->generateTreasureByLetter(address.chart);
-  outcome.chart = generator_->treasureChart();
-  if (outcome.chart < 0) {
-    outcome.problem = terminal_.screen();
-    return outcome;
-  }
-  outcome.address =
-      hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
-  HoardSheetOptions options;
+  outcome.hoard = glimmerkist::drawHoard(*catalog_, chart, seed.value_or(freshSeed));
+  outcome.address = hoardAddress(kTreasureCharts[chart].letter, outcome.hoard.seed, outcome.split);
+  HoardOptions options;
   options.splitAmong = outcome.split;
-  const HoardSheet sheet = takeSheet(*generator_, outcome.seed, gemNames_);
-  outcome.json = hoardsJson({sheet}, options);
-  outcome.gemLines = groupedGemLines(sheet.gems);
-  outcome.resultFile = encounterResultText(*generator_, gemNames_);
+  outcome.json = hoardsJson({outcome.hoard}, options);
+  outcome.markdown = hoardsMarkdown({outcome.hoard}, options);
+  outcome.resultFile = encounterResultText(outcome.hoard, storedGemNames());
+  outcome.gemLines = groupedGemLines(outcome.hoard.gems);
   return outcome;
 }
 
-std::string PageSession::pickItem(std::int32_t category, std::uint32_t seed) {
+Item PageSession::pickItem(std::int32_t category, std::uint32_t seed) const {
   srand(seed);
   const std::int32_t picked = isCategoryCode(category) ? category : randomCategory();
-  return pickedItemLine(generator_->randomItem(picked));
+  return catalog_->randomItem(picked);
 }
 
 ChartStats PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
                                    const StatsProgress& progress) {
-  // As glimmerkist-roll stats: no catalog, so that no item draw moves the
-  // sequence and the figures are the charts' own.
-  TreasureGenerator generator;
-  return gatherChartStats(generator, chart, runs, seed, CoinRates(), progress);
+  return gatherChartStats(chart, runs, seed, CoinRates(), progress);
 }
 
 }  // namespace glimmerkist::web

@@ -6,20 +6,25 @@
 
 #include "base/quoted_input.h"
 #include "treasure/coin_rates.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist::web {
 namespace {
-
-constexpr std::array<std::string_view, kMetalCount> kMetalWords = {"copper", "silver", "electrum",
-                                                                   "gold", "platinum"};
 
 // A metal that turns up in at least this share of the hoards is one the
 // chart yields; below it but above the second, one it yields now and then.
 constexpr double kUsualShare = 0.5;
 constexpr double kRareShare = 0.02;
 
+// "copper" for "Copper pieces".
+std::string metalWord(int metal) {
+  std::string word(kMetalNames[metal].substr(0, kMetalNames[metal].find(' ')));
+  word[0] = static_cast<char>(word[0] - 'A' + 'a');
+  return word;
+}
+
 // "copper", "copper and silver", "copper, silver and gold".
-std::string joined(const std::vector<std::string_view>& words) {
+std::string joined(const std::vector<std::string>& words) {
   std::string text;
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (i > 0) text += i + 1 == words.size() ? " and " : ", ";
@@ -54,42 +59,45 @@ std::string withThousands(std::int64_t value) {
   return text;
 }
 
-std::vector<std::string> groupedGemLines(const std::vector<GemLine>& gems) {
+std::vector<std::string> groupedGemLines(const GemList& gems) {
   struct Group {
-    const GemLine* gem;
+    std::int32_t kind;
+    std::int64_t valueGp;
     std::int64_t count;
   };
   std::vector<Group> groups;
-  for (const GemLine& gem : gems) {
-    if (gem.name.empty()) continue;
+  for (const Gem& gem : gems) {
+    if (!isGemKind(gem.kind())) continue;
+    const std::int64_t valueGp = gem.printedValue();
     bool found = false;
     for (Group& group : groups) {
-      if (group.gem->name == gem.name && group.gem->valueGp == gem.valueGp) {
+      if (group.kind == gem.kind() && group.valueGp == valueGp) {
         ++group.count;
         found = true;
         break;
       }
     }
-    if (!found) groups.push_back({&gem, 1});
+    if (!found) groups.push_back({gem.kind(), valueGp, 1});
   }
   std::vector<std::string> lines;
   for (const Group& group : groups) {
-    const std::string value = withThousands(group.gem->valueGp) + " gp";
-    lines.push_back(group.count == 1 ? group.gem->name + ", " + value
-                                     : withThousands(group.count) + " × " + group.gem->name + ", " +
-                                           value + " each");
+    const std::string name = storedGemNames()[group.kind];
+    const std::string value = withThousands(group.valueGp) + " gp";
+    lines.push_back(group.count == 1
+                        ? name + ", " + value
+                        : withThousands(group.count) + " × " + name + ", " + value + " each");
   }
   return lines;
 }
 
 std::string chartGuideLine(const ChartStats& stats) {
-  std::vector<std::string_view> usual;
-  std::vector<std::string_view> rare;
+  std::vector<std::string> usual;
+  std::vector<std::string> rare;
   for (int metal = 0; metal < kMetalCount; ++metal) {
     if (stats.seenShare[metal] >= kUsualShare) {
-      usual.push_back(kMetalWords[metal]);
+      usual.push_back(metalWord(metal));
     } else if (stats.seenShare[metal] >= kRareShare) {
-      rare.push_back(kMetalWords[metal]);
+      rare.push_back(metalWord(metal));
     }
   }
   std::string coins;
@@ -103,32 +111,6 @@ std::string chartGuideLine(const ChartStats& stats) {
                                       wholeGold(stats.p10) + " to " + wholeGold(stats.p90) + ")";
   return coins + "; " + howMany(stats.meanGems, "gem", "gems") + "; " +
          howMany(stats.meanMagicItems, "magic item", "magic items") + "; " + worth;
-}
-
-std::string catalogProblem(const LoadResult& result) {
-  const std::string record = "Record " + withThousands(result.badRecord);
-  switch (result.status) {
-    case LoadStatus::kLoaded:
-      if (result.filed > 0) return "";
-      return "It holds no item. A catalog lists each item as its name and then its category "
-             "tag, such as Ring_of_Proof tccRings.";
-    case LoadStatus::kTagMismatch:
-      return "The file is corrupt. A data type did not match: " + record + ", " +
-             quotedInput(result.badName) + " " + quotedInput(result.badTag) +
-             ", has a tag that is none of the 18 category tags.";
-    case LoadStatus::kMissingTag:
-      return "The file is corrupt: it ends after the name of " + record + ", " +
-             quotedInput(result.badName) + ", before its category tag.";
-    case LoadStatus::kNoteNotClosed:
-      return "The file is corrupt: the note opened by <note> is never closed by </note>.";
-    case LoadStatus::kTokenTooLong:
-      return "The file is corrupt. A token is too long: " +
-             (result.badRecord > 0 ? record + " holds " : std::string("the note holds ")) +
-             quotedInput(result.tooLongStart) + ", a word longer than 64 MiB.";
-    case LoadStatus::kOpenFailed:
-      break;
-  }
-  return "The file could not be read.";
 }
 
 std::string catalogHint(std::string_view bytes) {

@@ -10,9 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/catalog_loader.h"
 #include "treasure/chart_stats.h"
-#include "treasure/hoard_sheet.h"
+#include "treasure/hoard.h"
 
 namespace glimmerkist::web {
 
@@ -22,16 +21,11 @@ std::string withThousands(std::int64_t value);
 /// One line a kind and value, in the order each first turns up:
 /// "3 × Carnelian, 25 gp each", "Ruby, 7,949 gp". Gems of no kind, which no
 /// report shows, are left out.
-std::vector<std::string> groupedGemLines(const std::vector<GemLine>& gems);
+std::vector<std::string> groupedGemLines(const GemList& gems);
 
 /// What a chart yields, in a line: "Copper and silver, sometimes gold;
 /// about 2 gems; no magic items; typically 1,234 gp (most 200 to 5,000)".
 std::string chartGuideLine(const ChartStats& stats);
-
-/// Why the page refuses a catalog read as `result`, naming the record and
-/// quoting what it held; "" for a catalog it takes. A catalog that holds no
-/// item is refused too.
-std::string catalogProblem(const LoadResult& result);
 
 /// For a catalog in `bytes` that opens with no <note> block, the line that
 /// says its first word was taken for a heading and skipped; "" otherwise.

@@ -26,7 +26,7 @@ void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNam
 void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
                          const GemNames& gemNames, bool saved) {
   std::ostream& out = terminal.out();
-  out << encounterReportText(generator, gemNames);
+  out << encounterReportText(generator.hoard(), gemNames);
   if (!saved) out << " The treasure could not be saved to " << kEncounterResultFileName << "\n";
   out << "\n\n ";
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "treasure/coin_rates.h"
-#include "treasure/treasure_generator.h"
+#include "treasure/treasure_chart.h"
 
 namespace glimmerkist {
 
@@ -42,15 +42,22 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 /// Tells how many hoards of a chart are drawn so far.
 using StatsProgress = std::function<void(std::int64_t drawn)>;
 
-/// Draws `runs` hoards of `chart` on `generator`, hoard i after
-/// srand(hoardSeed(seed, i)), and sums them up at `rates`. `progress`, when
-/// given, hears every kProgressStep hoards. REQUIRES: runs >= 1.
-ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
-                            std::uint32_t seed, const CoinRates& rates,
-                            const StatsProgress& progress = nullptr);
-
 /// How many hoards go between two reports of progress.
 constexpr std::int64_t kProgressStep = 1 << 15;
+
+/// Draws `runs` hoards of `chart`, hoard i after srand(hoardSeed(seed, i)),
+/// and sums them up at `rates`. No catalog is needed: the number of magic
+/// items a chart draws does not depend on what the catalog holds, and an
+/// empty one lets no item draw move the sequence. `progress`, when given,
+/// hears every kProgressStep hoards. REQUIRES: runs >= 1.
+ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                            const CoinRates& rates, const StatsProgress& progress = nullptr);
+
+/// The headings of the figures' columns, "Chart", "cp seen", "cp mean", ...
+/// "P90 gp", and the cells of one chart under them, as every format shows
+/// them.
+std::vector<std::string> chartStatsHeadings();
+std::vector<std::string> chartStatsCells(const ChartStats& stats);
 
 /// The figures as an aligned text table, one line for each chart and a
 /// heading of two lines, every line ending in a line end.
