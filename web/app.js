@@ -719,7 +719,7 @@ function statisticsWorker() {
     const [chart, ...cells] = row.cells;
     const tr = table.tBodies[0].insertRow();
     headerCell(tr, chart);
-    cells.forEach((text, at) => cell(tr, text, `num ${columnClass(at + 1)}`));
+    cells.forEach((text, at) => cell(tr, /^\d+(\.\d+)?$/.test(text) ? number(text) : text, `num ${columnClass(at + 1)}`));
     const spread = cell(tr, '', 'spread');
     spread.dataset.values = JSON.stringify(['p10', 'p50', 'p90'].map((p) => row.figures.total_value_gp[p]));
     drawSpreads(table);

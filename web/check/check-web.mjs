@@ -377,8 +377,10 @@ await check('statistics off the main thread match glimmerkist-roll stats', async
   await page.waitForFunction(() => document.getElementById('stats-output').dataset.countedIn !== undefined);
   expectEqual(await page.getAttribute('#stats-output', 'data-counted-in'), 'worker', 'where it was counted');
   expectEqual(await page.$eval('#stats-progress', (p) => [p.value, p.max]), [6000, 6000], 'progress');
-  // Every cell but the spread's picture, which says its figures in words.
-  const rows = await page.$$eval('#stats-output tbody tr', (trs) => trs.map((tr) => [...tr.cells].slice(0, -1).map((c) => c.textContent)));
+  // Every cell but the spread's picture, which says its figures in words;
+  // the page groups thousands.
+  const rows = await page.$$eval('#stats-output tbody tr', (trs) => trs.map((tr) => [...tr.cells].slice(0, -1)
+    .map((c) => c.textContent.replace(/,/g, ''))));
   const markdown = roll(['stats', 'A', 'Z', '--runs', '3000', '--seed', '1', '--format', 'markdown']);
   const expected = markdown.split('\n').filter((l) => /^\| [A-Z] \|/.test(l))
     .map((l) => l.split('|').slice(1, -1).map((c) => c.trim()));
