@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "base/quoted_input.h"
 #include "treasure/coin_rates.h"
@@ -81,11 +82,11 @@ std::vector<std::string> groupedGemLines(const GemList& gems) {
   }
   std::vector<std::string> lines;
   for (const Group& group : groups) {
-    const std::string name = storedGemNames()[group.kind];
-    const std::string value = withThousands(group.valueGp) + " gp";
-    lines.push_back(group.count == 1
-                        ? name + ", " + value
-                        : withThousands(group.count) + " × " + name + ", " + value + " each");
+    std::string line = group.count == 1 ? "" : withThousands(group.count) + " × ";
+    line += storedGemNames()[group.kind];
+    line += ", " + withThousands(group.valueGp) + " gp";
+    if (group.count > 1) line += " each";
+    lines.push_back(std::move(line));
   }
   return lines;
 }
