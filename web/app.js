@@ -299,7 +299,7 @@ function statisticsWorker() {
       link.className = 'what';
       link.href = `#${entry.address}`;
       link.textContent = entry.text;
-      const pin = button(entry.pinned ? 'Unpin' : 'Pin', `${entry.pinned ? 'Unpin' : 'Pin'} ${entry.text}`, () => {
+      const pin = button('Pin', `Pin ${entry.text}`, () => {
         entry.pinned = !entry.pinned;
         keepLog([index, 'pin']);
       });

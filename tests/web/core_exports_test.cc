@@ -57,7 +57,9 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
     gk_draw_hoard(put(c.address), 4000000000u);
     const std::vector<std::string> parts = replyParts();
     ASSERT_EQ(parts.size(), c.parts) << c.address;
-    if (c.parts == 1) EXPECT_EQ(parts[0], c.meta) << c.address;
+    if (c.parts == 1) {
+      EXPECT_EQ(parts[0], c.meta) << c.address;
+    }
     if (c.parts == 4) {
       // Then the gems gathered by kind and value, which the page shows.
       EXPECT_EQ(parts[0].rfind(c.meta.substr(0, c.meta.size() - 1) + R"(,"gem_lines":[)", 0), 0u)
