@@ -5,14 +5,14 @@ namespace {
 
 bool continuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-}  // namespace
-
-std::string quotedInput(std::string_view text) {
+// `text` quoted, cut after `limit` bytes; a backslash is doubled when
+// `escapeBackslash`.
+std::string quoted(std::string_view text, std::size_t limit, bool escapeBackslash) {
   std::size_t shown = text.size();
-  if (shown > kQuotedBytes) {
-    shown = kQuotedBytes;
+  if (shown > limit) {
+    shown = limit;
     // Back up over the rest of a UTF-8 sequence that the cut would split.
-    while (shown > kQuotedBytes - 3 && continuesCharacter(text[shown])) --shown;
+    while (shown > limit - 3 && continuesCharacter(text[shown])) --shown;
   }
   std::string quote = "\"";
   for (char c : text.substr(0, shown)) {
@@ -31,7 +31,7 @@ std::string quotedInput(std::string_view text) {
         quote += "\\\"";
         break;
       case '\\':
-        quote += "\\\\";
+        quote += escapeBackslash ? "\\\\" : "\\";
         break;
       default:
         if (byte < 0x20 || byte == 0x7F) {
@@ -48,5 +48,11 @@ std::string quotedInput(std::string_view text) {
   if (shown < text.size()) quote += "...";
   return quote;
 }
+
+}  // namespace
+
+std::string quotedInput(std::string_view text) { return quoted(text, kQuotedBytes, true); }
+
+std::string quotedPath(std::string_view path) { return quoted(path, path.size(), false); }
 
 }  // namespace glimmerkist

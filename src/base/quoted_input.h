@@ -17,6 +17,11 @@ constexpr std::size_t kQuotedBytes = 60;
 /// of a character, with "..." after the closing quote when cut.
 std::string quotedInput(std::string_view text);
 
+/// A file's path in double quotes, as the person would type it: whole, and
+/// with backslashes (the folder separator of Windows) kept as they are;
+/// control characters and quotes are escaped as by quotedInput.
+std::string quotedPath(std::string_view path);
+
 }  // namespace glimmerkist
 
 #endif  // GLIMMERKIST_BASE_QUOTED_INPUT_H_

@@ -45,14 +45,17 @@ void fileTooLong(const TokenReader& reader, std::int64_t record, LoadResult& res
 LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog, CatalogFiles kinds) {
   std::error_code error;
   std::ifstream file;
+  // Paths are UTF-8; opened by their path, the file is found whatever
+  // letters its folders' names hold, on Windows too (by the wide API).
+  const std::filesystem::path where = std::filesystem::u8path(path);
   // By default only a regular file, or a link to one, is a catalog. A folder
   // reads as empty on some systems, opening a pipe waits for a writer that
   // may never come, and a device such as /dev/zero never ends: none is
   // opened. A folder is never a catalog.
   const bool allowed = kinds == CatalogFiles::kRegularOnly
-                           ? std::filesystem::is_regular_file(path, error)
-                           : !std::filesystem::is_directory(path, error);
-  if (allowed) file.open(path, std::ios::binary);
+                           ? std::filesystem::is_regular_file(where, error)
+                           : !std::filesystem::is_directory(where, error);
+  if (allowed) file.open(where, std::ios::binary);
   // A file that opens but cannot be read is no more use than a missing one.
   if (file.is_open()) file.peek();
   if (!file.is_open() || file.bad()) {
@@ -60,7 +63,7 @@ LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog, Catalo
     result.problem.kind = ProblemKind::kCatalogUnopened;
     return result;
   }
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  const std::uintmax_t size = std::filesystem::file_size(where, error);
   if (!error) catalog.reserveNameBytes(static_cast<std::size_t>(std::min(size, kNameRoomLimit)));
   return readCatalog(file, catalog);
 }

@@ -67,7 +67,7 @@ std::string installedCatalogFor(const fs::path& executable, const InstallLayout&
   if (!layout.programDir.empty() && !endsWith(folder, layout.programDir.lexically_normal())) {
     return "";
   }
-  return (folder / layout.catalogFromProgramDir).lexically_normal().string();
+  return (folder / layout.catalogFromProgramDir).lexically_normal().u8string();
 }
 
 std::string installedCatalog() { return installedCatalogFor(runningExecutable(), installLayout()); }
@@ -79,7 +79,9 @@ std::string chooseCatalog(const std::string& installed) {
   if (fs::symlink_status(kCatalogFileName, error).type() != fs::file_type::not_found) {
     return kCatalogFileName;
   }
-  if (!installed.empty() && fs::exists(fs::symlink_status(installed, error))) return installed;
+  if (!installed.empty() && fs::exists(fs::symlink_status(fs::u8path(installed), error))) {
+    return installed;
+  }
   return kCatalogFileName;
 }
 

@@ -64,18 +64,18 @@ void to_json(Json& json, const Item& item) {
   }
 }
 
-void to_json(Json& json, const PricedHoard& priced) {
-  const Hoard& hoard = *priced.hoard;
+void to_json(Json& json, const PricedHoard& hoard) {
+  const Hoard& drawn = *hoard.hoard;
   json = Json::object();
-  json["chart"] = std::string(1, kTreasureCharts[hoard.chart].letter);
-  json["seed"] = hoard.seed;
-  json["coins"] = coinsJson(hoard.coins);
+  json["chart"] = std::string(1, kTreasureCharts[drawn.chart].letter);
+  json["seed"] = drawn.seed;
+  json["coins"] = coinsJson(drawn.coins);
   json["gems"] = Json::array();
-  for (const Gem& gem : hoard.gems) json["gems"].push_back(gem);
+  for (const Gem& gem : drawn.gems) json["gems"].push_back(gem);
   json["magic_items"] = Json::array();
-  for (const Item& item : hoard.magicItems) json["magic_items"].push_back(item);
-  json["total_gp"] = moneyJson(totalValue(hoard, priced.options->rates));
-  if (priced.options->splitAmong > 0) json["split"] = splitJson(hoard, *priced.options);
+  for (const Item& item : drawn.magicItems) json["magic_items"].push_back(item);
+  json["total_gp"] = moneyJson(totalValue(drawn, hoard.options->rates));
+  if (hoard.options->splitAmong > 0) json["split"] = splitJson(drawn, *hoard.options);
 }
 
 void to_json(Json& json, const ChartStats& stats) {

@@ -32,5 +32,19 @@ TEST(QuotedInputTest, QuotesStayOneShortLine) {
   for (const auto& c : cases) EXPECT_EQ(quotedInput(c.text), c.quote) << c.text.size();
 }
 
+TEST(QuotedInputTest, PathsKeepTheirBackslashesAndShowWhole) {
+  const std::string deep = "/home/gm/" + std::string(100, 'd') + "/data.txt";
+  const struct {
+    std::string path;
+    std::string quote;
+  } cases[] = {
+      {"Z:\\tmp\\Tr\xc3\xa9sors de Zo\xc3\xab\\data.txt",
+       "\"Z:\\tmp\\Tr\xc3\xa9sors de Zo\xc3\xab\\data.txt\""},
+      {deep, "\"" + deep + "\""},
+      {"odd\n\"name\"", "\"odd\\n\\\"name\\\"\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(quotedPath(c.path), c.quote) << c.path;
+}
+
 }  // namespace
 }  // namespace glimmerkist

@@ -210,6 +210,19 @@ TEST_F(CatalogLoaderTest, AFolderNamedDataTxtFailsToOpen) {
   EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogUnopened);
 }
 
+// Paths are UTF-8 whatever the system's code page: a catalog in a folder
+// named with spaces and letters beyond ASCII is found and read.
+TEST_F(CatalogLoaderTest, ACatalogInAFolderOfAnyNameIsRead) {
+  const std::string folder = "Tr\xC3\xA9sors de Zo\xC3\xAB";
+  std::filesystem::create_directory(std::filesystem::u8path(folder));
+  std::ofstream(std::filesystem::u8path(folder + "/data.txt"))
+      << "<note> </note> Ring_of_Dew tccRings\n";
+  ItemCatalog catalog;
+  const LoadResult read = readCatalogFile(folder + "/data.txt", catalog);
+  EXPECT_TRUE(read.problem.ok());
+  EXPECT_EQ(read.filed, 1);
+}
+
 #ifndef _WIN32
 // POSIX file modes; Windows has no mode that keeps a file from its owner.
 TEST_F(CatalogLoaderTest, AnUnreadableFileFailsToOpen) {

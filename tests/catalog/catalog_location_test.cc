@@ -33,6 +33,8 @@ TEST(CatalogLocationTest, InstalledCatalogIsFoundFromTheExecutablesFolder) {
        "/tmp/unpacked/usr/share/games/glimmerkist/data.txt"},
       {"/games/glimmerkist", kGames, "/share/games/glimmerkist/data.txt"},
       {"/srv/Glimmerkist/glimmerkist.exe", beside, "/srv/Glimmerkist/data.txt"},
+      {"/srv/Tr\xC3\xA9sors de Zo\xC3\xAB/glimmerkist.exe", beside,
+       "/srv/Tr\xC3\xA9sors de Zo\xC3\xAB/data.txt"},
       // Not in the program folder: a build folder, another bin folder, a
       // folder that only ends like it, an absolute folder elsewhere.
       {"/home/gm/glimmerkist/build/glimmerkist", kGames, ""},
@@ -45,8 +47,8 @@ TEST(CatalogLocationTest, InstalledCatalogIsFoundFromTheExecutablesFolder) {
       {"", beside, ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(installedCatalogFor(fs::path(c.executable), c.layout),
-              fs::path(c.catalog).make_preferred().string())
+    EXPECT_EQ(installedCatalogFor(fs::u8path(c.executable), c.layout),
+              fs::u8path(c.catalog).make_preferred().u8string())
         << c.executable << " in " << c.layout.programDir;
   }
 }

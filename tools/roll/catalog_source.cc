@@ -23,7 +23,7 @@ std::vector<std::string> defaultCatalogCandidates() {
 std::string findCatalog(const std::vector<std::string>& candidates) {
   for (const std::string& candidate : candidates) {
     std::error_code error;
-    if (fs::is_regular_file(candidate, error)) return candidate;
+    if (fs::is_regular_file(fs::u8path(candidate), error)) return candidate;
   }
   return "";
 }
@@ -32,18 +32,18 @@ std::string describeLoadProblem(const LoadResult& result, const std::string& pat
   const Problem& problem = result.problem;
   if (problem.ok()) return "";
   if (problem.kind == ProblemKind::kCatalogUnopened) return describeOpenFailure(path);
-  std::string line = quotedInput(path) + ": ";
+  std::string line = quotedPath(path) + ": ";
   if (!problem.detail.empty()) line += problem.detail + ": ";
   return line + problem.message();
 }
 
 std::string describeOpenFailure(const std::string& path) {
   std::error_code error;
-  const fs::file_status status = fs::status(path, error);
+  const fs::file_status status = fs::status(fs::u8path(path), error);
   if (fs::is_directory(status))
-    return "the catalog " + quotedInput(path) + " is a folder, not a file";
-  if (!fs::exists(status)) return "the catalog " + quotedInput(path) + " does not exist";
-  return "the catalog " + quotedInput(path) + " cannot be opened for reading";
+    return "the catalog " + quotedPath(path) + " is a folder, not a file";
+  if (!fs::exists(status)) return "the catalog " + quotedPath(path) + " does not exist";
+  return "the catalog " + quotedPath(path) + " cannot be opened for reading";
 }
 
 }  // namespace glimmerkist::roll

@@ -41,7 +41,7 @@ std::unique_ptr<ItemCatalog> openCatalog(const std::string& requested, bool quie
       return nullptr;
     }
   }
-  if (!quiet) err << kProgramName << ": using the catalog " << quotedInput(path) << "\n";
+  if (!quiet) err << kProgramName << ": using the catalog " << quotedPath(path) << "\n";
   auto catalog = std::make_unique<ItemCatalog>();
   const std::string problem = describeLoadProblem(readCatalogFile(path, *catalog, kinds), path);
   if (!problem.empty()) {

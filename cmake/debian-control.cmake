@@ -1,0 +1,37 @@
+# `glimmerkist_debian_control(FILE)` reads the fields of debian/control that
+# the CPack package shares with the one dpkg-buildpackage makes, so both say
+# the same: GLIMMERKIST_CONTROL_SECTION, _PRIORITY and _MAINTAINER from the
+# source stanza, and from the binary package's Description its first line
+# as _SUMMARY and the rest as _DESCRIPTION, each line without its leading
+# blank and the paragraph breaks (" .") as empty lines.
+function(glimmerkist_debian_control file)
+  file(STRINGS ${file} lines ENCODING UTF-8)
+  set(description "")
+  set(in_description FALSE)
+  foreach(line IN LISTS lines)
+    if(in_description AND line MATCHES "^ (.*)$")
+      set(text "${CMAKE_MATCH_1}")
+      if(text STREQUAL ".")
+        set(text "")
+      endif()
+      string(APPEND description "${text}\n")
+      continue()
+    endif()
+    set(in_description FALSE)
+    if(line MATCHES "^(Section|Priority|Maintainer): (.*)$")
+      string(TOUPPER ${CMAKE_MATCH_1} field)
+      if(NOT DEFINED GLIMMERKIST_CONTROL_${field})
+        set(GLIMMERKIST_CONTROL_${field} "${CMAKE_MATCH_2}")
+        set(GLIMMERKIST_CONTROL_${field} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+      endif()
+    elseif(line MATCHES "^Description: (.*)$")
+      set(GLIMMERKIST_CONTROL_SUMMARY "${CMAKE_MATCH_1}" PARENT_SCOPE)
+      set(in_description TRUE)
+    endif()
+  endforeach()
+  string(STRIP "${description}" description)
+  if(description STREQUAL "")
+    message(FATAL_ERROR "${file} has no long description")
+  endif()
+  set(GLIMMERKIST_CONTROL_DESCRIPTION "${description}" PARENT_SCOPE)
+endfunction()
