@@ -6,13 +6,14 @@
 
 // Starts the core from the bytes of its module and returns its functions.
 // Self-contained, as the statistics worker runs a copy of its source.
-async function startCore(bytes) {
+// `onProgress` hears how many hoards a count has drawn so far.
+async function startCore(bytes, onProgress = () => {}) {
   let core = null;
   const nothing = () => 0;
   // The module was built for a system it never calls on the page; these
   // answers keep it content if it ever does.
   const imports = {
-    env: { emscripten_notify_memory_growth: () => {} },
+    env: { emscripten_notify_memory_growth: () => {}, gk_progress: (drawn) => onProgress(drawn) },
     wasi_snapshot_preview1: {
       proc_exit: (code) => {
         throw new Error(`the generator stopped (${code})`);
@@ -76,8 +77,8 @@ async function startCore(bytes) {
       if (meta.problem !== undefined) return meta;
       return { ...meta, json: decoder.decode(parts[1]), markdown: decoder.decode(parts[2]), resultFile: parts[3] };
     },
-    pickItem(category, seed) {
-      core.gk_pick_item(category, seed);
+    pickItem(address, freshSeed) {
+      core.gk_pick_item(put(address), freshSeed);
       return reply().meta;
     },
     planStats(form, freshSeed) {
@@ -91,20 +92,23 @@ async function startCore(bytes) {
   };
 }
 
-// The statistics worker: counts the planned charts one by one and reports
-// each row as it is done. Runs from its own source text, so it is
-// self-contained but for startCore.
+// A statistics worker: starts the core from the bytes it is sent, then
+// counts each chart it is given, reporting how far it has come and the
+// chart's row. Runs from its own source text, so it is self-contained but
+// for startCore.
 function statisticsWorker() {
+  let core = null;
   self.onmessage = async (event) => {
     try {
-      const core = await startCore(event.data.bytes);
-      const { plan } = event.data;
-      for (const chart of plan.charts) {
-        const row = core.chartStats(chart, plan.runs, plan.seed);
-        if (row.problem !== undefined) throw new Error(row.problem);
-        self.postMessage({ row: row.cells });
+      if (event.data.bytes) {
+        core = await startCore(event.data.bytes, (drawn) => self.postMessage({ drawn }));
+        self.postMessage({ ready: true });
+        return;
       }
-      self.postMessage({ finished: true });
+      const { chart, runs, seed } = event.data;
+      const row = core.chartStats(chart, runs, seed);
+      if (row.problem !== undefined) throw new Error(row.problem);
+      self.postMessage({ row });
     } catch (error) {
       self.postMessage({ error: String(error) });
     }
@@ -113,14 +117,30 @@ function statisticsWorker() {
 
 (function page() {
   const $ = (id) => document.getElementById(id);
-  const STORED_CATALOG = 'glimmerkist.catalog';
-  const STORED_NAME = 'glimmerkist.catalog-name';
+  const STORED_LOG = 'glimmerkist.log';
+  const STORED_CATALOGS = 'glimmerkist.catalogs'; // the names of the kept catalogs
+  const STORED_IN_USE = 'glimmerkist.catalog-in-use'; // '' for the shipped one
+  const storedCatalogKey = (name) => `glimmerkist.catalog:${name}`;
+  // What an earlier version of the page kept: one catalog and its label.
+  const OLD_CATALOG = 'glimmerkist.catalog';
+  const OLD_NAME = 'glimmerkist.catalog-name';
   const MAX_CATALOG_BYTES = 32 * 1024 * 1024;
+  const LOG_SIZE = 100;
+  // The chart guide counts this many hoards of each chart from this seed.
+  const GUIDE_PLAN = { charts: [...Array(26).keys()], runs: 2000, seed: 1 };
   // The core's names of things, filled at start: categories, metals, the
   // statistics' columns.
   let names = null;
 
-  const fromBase64 = (text) => Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+  // Decoding is on the way to the first hoard: a plain loop over atob's
+  // text is many times quicker than Uint8Array.from with a mapping.
+  const fromBase64 = (text) => {
+    if (typeof Uint8Array.fromBase64 === 'function') return Uint8Array.fromBase64(text);
+    const binary = atob(text);
+    const raw = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; i++) raw[i] = binary.charCodeAt(i);
+    return raw;
+  };
   const toBase64 = (raw) => {
     let text = '';
     for (let i = 0; i < raw.length; i += 0x8000) {
@@ -129,10 +149,43 @@ function statisticsWorker() {
     return btoa(text);
   };
   const freshSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
+  // 1234567.5 as "1,234,567.5". (Intl's formatter would cost the first
+  // hoard tens of milliseconds to set up.)
+  const number = (value) => {
+    const [whole, fraction] = String(value).split('.');
+    return whole.replace(/\B(?=(\d{3})+$)/g, ',') + (fraction === undefined ? '' : `.${fraction}`);
+  };
+  const counted = (count, one, many) => `${number(count)} ${count === 1 ? one : many}`;
+  const stored = {
+    get(key) {
+      try {
+        return localStorage.getItem(key);
+      } catch {
+        return null;
+      }
+    },
+    // False when the browser keeps nothing or has no room left.
+    set(key, value) {
+      try {
+        localStorage.setItem(key, value);
+        return true;
+      } catch {
+        return false;
+      }
+    },
+    remove(key) {
+      try {
+        localStorage.removeItem(key);
+      } catch {
+        // Nothing was kept.
+      }
+    },
+  };
 
   const moduleBytes = fromBase64(GLIMMERKIST_CORE);
   let generator = null;
   let hoard = null;
+  let shownAddress = ''; // of the hoard or item the address bar last drew
   const STOPPED = 'The generator stopped (out of memory?) and has been started again with your catalog.';
 
   // Every call goes through here. A module that trapped cannot be trusted
@@ -194,7 +247,84 @@ function statisticsWorker() {
     }
   }
 
+  function button(text, label, onClick) {
+    const element = document.createElement('button');
+    element.type = 'button';
+    element.textContent = text;
+    element.setAttribute('aria-label', label);
+    element.addEventListener('click', onClick);
+    return element;
+  }
+
+  // --- Roll log -----------------------------------------------------------
+
+  // The last LOG_SIZE hoards and items, newest first: {address, text, pinned}.
+  let logEntries = [];
+
+  function readLog() {
+    try {
+      const entries = JSON.parse(stored.get(STORED_LOG) || '[]');
+      return Array.isArray(entries)
+        ? entries.filter((e) => e && typeof e.address === 'string' && typeof e.text === 'string')
+        : [];
+    } catch {
+      return [];
+    }
+  }
+
+  function keepLog(focus) {
+    stored.set(STORED_LOG, JSON.stringify(logEntries));
+    renderLog(focus);
+  }
+
+  function addToLog(address, text) {
+    logEntries.unshift({ address, text, pinned: false });
+    while (logEntries.length > LOG_SIZE) {
+      const oldest = logEntries.map((entry) => entry.pinned).lastIndexOf(false);
+      logEntries.splice(oldest >= 0 ? oldest : logEntries.length - 1, 1);
+    }
+    keepLog();
+  }
+
+  // `focus` names what keeps the keyboard after a change: [index, 'pin'] or
+  // [index, 'what'].
+  function renderLog(focus) {
+    const list = $('log');
+    list.replaceChildren();
+    $('log-empty').hidden = logEntries.length > 0;
+    logEntries.forEach((entry, index) => {
+      const li = document.createElement('li');
+      li.classList.toggle('pinned', entry.pinned);
+      const link = document.createElement('a');
+      link.className = 'what';
+      link.href = `#${entry.address}`;
+      link.textContent = entry.text;
+      const pin = button('Pin', `Pin ${entry.text}`, () => {
+        entry.pinned = !entry.pinned;
+        keepLog([index, 'pin']);
+      });
+      pin.setAttribute('aria-pressed', String(entry.pinned));
+      const remove = button('Remove', `Remove ${entry.text}`, () => {
+        logEntries.splice(index, 1);
+        keepLog([Math.min(index, logEntries.length - 1), 'what']);
+      });
+      li.append(link, pin, remove);
+      list.appendChild(li);
+      if (focus && focus[0] === index) (focus[1] === 'pin' ? pin : link).focus();
+    });
+    if (focus && logEntries.length === 0) $('log-title').focus();
+  }
+
   // --- Encounter --------------------------------------------------------
+
+  const chartButtons = [...$('chart-buttons').querySelectorAll('button')];
+  let chosenChart = 'A';
+
+  // The chart group is one stop for Tab: the chosen chart's button.
+  function chooseChart(letter) {
+    chosenChart = letter;
+    for (const chartButton of chartButtons) chartButton.tabIndex = chartButton.textContent === letter ? 0 : -1;
+  }
 
   function download(name, type, data) {
     const url = URL.createObjectURL(new Blob([data], { type }));
@@ -212,52 +342,70 @@ function statisticsWorker() {
     const document_ = JSON.parse(result.json);
     const sheet = document_.hoards[0];
     hoard = { ...result, sheet };
-    $('hoard-title').textContent = `Chart ${sheet.chart}, seed ${sheet.seed}`;
+    const title = `Chart ${sheet.chart}, seed ${sheet.seed}`;
+    $('hoard-title').textContent = title;
+    document.title = `${title} – Glimmerkist Generator`;
     $('hoard-empty').hidden = true;
     $('hoard-body').hidden = false;
+    $('roll-again').hidden = false;
+    $('roll-again').textContent = `Roll ${sheet.chart} again`;
 
     const coins = $('coins').tBodies[0];
     coins.replaceChildren();
     for (const { code, name } of names.metals) {
       const row = coins.insertRow();
       headerCell(row, name);
-      cell(row, String(sheet.coins[code]), 'num');
+      cell(row, number(sheet.coins[code]), 'num');
     }
-    listLines($('gems'), sheet.gems.map((gem) => `${gem.name ?? ''} ${gem.value_gp} gp`), 'None');
+    listLines($('gems'), result.gem_lines, 'None');
     listLines(
       $('items'),
       sheet.magic_items.map((item) => item.name ?? '(no item: the category is empty)'),
       'None',
     );
-    $('total').textContent = String(sheet.total_gp);
+    $('total').textContent = number(sheet.total_gp);
     $('rates').textContent = `(coins at ${result.rates}; gems as shown)`;
 
     const split = sheet.split;
     $('split-part').hidden = !split;
     if (split) {
       $('split-caption').textContent =
-        `Coins split among ${split.characters} ${split.characters === 1 ? 'character' : 'characters'}: ` +
-        `each ${split.each_gp} gp, ${split.remainder_gp} gp left over; gems and magic items ` +
-        `(${split.shared_gp} gp) are the party's to share`;
+        `Coins split among ${counted(split.characters, 'character', 'characters')}: ` +
+        `each ${number(split.each_gp)} gp, ${number(split.remainder_gp)} gp left over; gems and magic items ` +
+        `(${number(split.shared_gp)} gp) are the party's to share`;
       const body = $('split-table').tBodies[0];
       body.replaceChildren();
       for (const { code, name } of names.metals) {
         const row = body.insertRow();
         headerCell(row, name);
-        cell(row, String(split.each[code]), 'num');
-        cell(row, String(split.remainder[code]), 'num');
+        cell(row, number(split.each[code]), 'num');
+        cell(row, number(split.remainder[code]), 'num');
       }
     }
     $('hoard-link').href = `#${result.address}`;
     // For the record of how soon the page shows its first hoard.
     if (performance.getEntriesByName('first-hoard').length === 0) performance.mark('first-hoard');
-    announce(`Chart ${sheet.chart}, seed ${sheet.seed}: ${sheet.gems.length} gems, ` +
-      `${sheet.magic_items.length} magic items, total ${sheet.total_gp} gp.`);
+    announce(`${title}: ${counted(sheet.gems.length, 'gem', 'gems')}, ` +
+      `${counted(sheet.magic_items.length, 'magic item', 'magic items')}, total ${number(sheet.total_gp)} gp.`);
+    return title;
+  }
+
+  // Brings the hoard into view and gives it the focus, so that the next
+  // tap or key starts from it; gently unless motion is unwelcome.
+  function revealHoard() {
+    $('hoard-title').focus({ preventScroll: true });
+    const top = $('hoard').getBoundingClientRect().top;
+    if (top < 0 || top > window.innerHeight / 3) {
+      const smooth = window.matchMedia('(prefers-reduced-motion: no-preference)').matches;
+      $('hoard').scrollIntoView({ behavior: smooth ? 'smooth' : 'auto', block: 'start' });
+    }
   }
 
   // Draws the hoard of `address` ("chart=H&seed=42&split=4") and shows it,
-  // or the core's message. The address bar follows the hoard on the page.
-  function drawHoard(address, fromAddressBar) {
+  // or the core's message. A roll of the page is a step in the browser's
+  // history and a line of the roll log; one the address bar asked for is
+  // already in the history, and only the first is logged.
+  function drawHoard(address, { fromAddressBar = false, log = true } = {}) {
     const result = core.drawHoard(address, freshSeed());
     if (result.problem !== undefined) {
       showMessage('encounter-message', result.problem);
@@ -265,15 +413,22 @@ function statisticsWorker() {
       return;
     }
     showMessage('encounter-message', '');
-    showHoard(result);
-    if (!fromAddressBar && location.hash !== `#${result.address}`) {
-      history.replaceState(null, '', `#${result.address}`);
+    const title = showHoard(result);
+    shownAddress = result.address;
+    if (`#${result.address}` !== location.hash) {
+      if (fromAddressBar) history.replaceState(null, '', `#${result.address}`);
+      else history.pushState(null, '', `#${result.address}`);
     }
+    if (log) addToLog(result.address, `${title}: ${number(hoard.sheet.total_gp)} gp`);
+    revealHoard();
   }
 
+  // The fields' seed; when empty, the shown hoard's if "Same seed" is
+  // chosen, or none for a fresh one.
   function formAddress(chartText) {
     const parts = [`chart=${encodeURIComponent(chartText)}`];
-    const seed = $('seed').value.trim();
+    let seed = $('seed').value.trim();
+    if (seed === '' && $('same-seed').checked && hoard) seed = String(hoard.sheet.seed);
     const split = $('split').value.trim();
     if (seed !== '') parts.push(`seed=${encodeURIComponent(seed)}`);
     if (split !== '') parts.push(`split=${encodeURIComponent(split)}`);
@@ -281,33 +436,48 @@ function statisticsWorker() {
   }
 
   function rollChart(letter) {
-    drawHoard(formAddress(letter), false);
+    chooseChart(letter);
+    drawHoard(formAddress(letter));
   }
 
-  function readAddressBar() {
+  // The address names a hoard or an item once it holds a "="; "#charts" and
+  // the like are places on the page. An address opened from outside draws
+  // once and goes into the log; the seed it names stays out of the fields.
+  function readAddressBar(opened = false) {
     const hash = location.hash.replace(/^#/, '');
-    if (hash === '') return;
-    // The fields take what the address says, so the next roll keeps it.
-    const params = hash.split('&');
-    for (const param of params) {
-      const [key, value = ''] = param.split('=');
-      let decoded = value;
-      try {
-        decoded = decodeURIComponent(value.replace(/\+/g, ' '));
-      } catch {
-        // The core reports a broken address; the field keeps the raw text.
-      }
-      if (key === 'seed') $('seed').value = decoded;
-      if (key === 'split') $('split').value = decoded;
-    }
-    drawHoard(hash, true);
+    if (!hash.includes('=') || hash === shownAddress) return;
+    if (hash.startsWith('item=')) pickItem(hash, { fromAddressBar: true, log: opened });
+    else drawHoard(hash, { fromAddressBar: true, log: opened });
   }
 
   function setUpEncounter() {
-    for (const button of $('chart-buttons').querySelectorAll('button')) {
-      button.addEventListener('click', () => rollChart(button.textContent));
+    for (const chartButton of chartButtons) {
+      chartButton.addEventListener('click', () => rollChart(chartButton.textContent));
     }
+    // Arrow keys, Home and End move within the chart group.
+    $('chart-buttons').addEventListener('keydown', (event) => {
+      const at = chartButtons.indexOf(document.activeElement);
+      if (at < 0) return;
+      const perRow = chartButtons.filter((b) => b.offsetTop === chartButtons[0].offsetTop).length;
+      const steps = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -perRow, ArrowDown: perRow };
+      let to = null;
+      if (event.key in steps) to = Math.min(Math.max(at + steps[event.key], 0), chartButtons.length - 1);
+      if (event.key === 'Home') to = 0;
+      if (event.key === 'End') to = chartButtons.length - 1;
+      if (to === null) return;
+      event.preventDefault();
+      chooseChart(chartButtons[to].textContent);
+      chartButtons[to].focus();
+    });
+    // Enter in the seed or split field rolls the chosen chart.
     $('encounter-form').addEventListener('submit', (event) => event.preventDefault());
+    $('encounter-form').addEventListener('keydown', (event) => {
+      if (event.key === 'Enter' && event.target instanceof HTMLInputElement && event.target.type !== 'checkbox') {
+        event.preventDefault();
+        rollChart(chosenChart);
+      }
+    });
+    $('roll-again').addEventListener('click', () => rollChart(hoard ? hoard.sheet.chart : chosenChart));
     document.addEventListener('keydown', (event) => {
       const target = event.target;
       const typing =
@@ -337,15 +507,48 @@ function statisticsWorker() {
     $('download-result').addEventListener('click', () => {
       if (hoard) download('EncounterTreasureResult.txt', 'text/plain', hoard.resultFile);
     });
-    window.addEventListener('hashchange', readAddressBar);
+    $('copy-link').addEventListener('click', async () => {
+      try {
+        await navigator.clipboard.writeText($('hoard-link').href);
+        announce('The link to this hoard is copied.');
+      } catch {
+        announce('The clipboard is not available here; the link is beside this button.');
+      }
+    });
+    if (typeof navigator.share === 'function') {
+      $('share-link').hidden = false;
+      $('share-link').addEventListener('click', () => {
+        navigator.share({ title: document.title, url: $('hoard-link').href }).catch(() => {});
+      });
+    }
+    $('print-hoard').addEventListener('click', () => window.print());
+    window.addEventListener('hashchange', () => readAddressBar());
+    window.addEventListener('popstate', () => readAddressBar());
   }
 
   // --- Items ------------------------------------------------------------
 
+  function pickItem(address, { fromAddressBar = false, log = true } = {}) {
+    const picked = core.pickItem(address, freshSeed());
+    const line = picked.problem ?? picked.item.name ?? '(no item: the category is empty)';
+    $('picked').textContent = line;
+    $('picked-about').hidden = picked.problem !== undefined;
+    announce(line);
+    if (picked.problem !== undefined) return;
+    shownAddress = picked.address;
+    $('picked-seed').textContent = String(picked.seed);
+    $('picked-link').href = `#${picked.address}`;
+    if (`#${picked.address}` !== location.hash) {
+      if (fromAddressBar) history.replaceState(null, '', `#${picked.address}`);
+      else history.pushState(null, '', `#${picked.address}`);
+    }
+    if (log) addToLog(picked.address, `${line} (item, seed ${picked.seed})`);
+  }
+
   function setUpItems() {
     const select = $('category');
     const any = document.createElement('option');
-    any.value = '-1';
+    any.value = 'any';
     any.textContent = 'any category';
     select.appendChild(any);
     names.labels.forEach((label, code) => {
@@ -356,67 +559,102 @@ function statisticsWorker() {
     });
     $('item-form').addEventListener('submit', (event) => {
       event.preventDefault();
-      const seed = freshSeed();
-      const picked = core.pickItem(Number(select.value), seed);
-      const line = picked.problem ?? picked.item.name ?? '(no item: the category is empty)';
-      $('picked').textContent = line;
-      announce(line);
+      pickItem(`item=${select.value}`);
     });
   }
 
   // --- Catalog ----------------------------------------------------------
 
+  const keptNames = () => {
+    try {
+      const names = JSON.parse(stored.get(STORED_CATALOGS) || '[]');
+      return Array.isArray(names) ? names.filter((name) => typeof name === 'string') : [];
+    } catch {
+      return [];
+    }
+  };
+
+  function showKept(inUse) {
+    const names = keptNames();
+    const select = $('catalog-kept');
+    select.replaceChildren(new Option('The shipped catalog', ''), ...names.map((name) => new Option(name, name)));
+    select.value = inUse;
+    $('catalog-choice').hidden = names.length === 0;
+    $('catalog-forget').disabled = inUse === '';
+  }
+
+  // Loads `raw` as the catalog named `name` ('' for the shipped one). A
+  // catalog the core refuses leaves the one in use, and the core's reason
+  // is shown. Returns whether it is in use now.
   function useCatalog(raw, name) {
+    const label = name === '' ? 'The shipped catalog' : `Your catalog (${name})`;
     if (raw.length > MAX_CATALOG_BYTES) {
-      showMessage('catalog-message', `${name} is larger than 32 MB; the page reads catalogs up to 32 MB.`);
+      showMessage('catalog-message', `${label} is larger than 32 MB; the page reads catalogs up to 32 MB.`);
       announce('The catalog is too large.');
       return false;
     }
     const outcome = core.loadCatalog(raw);
-    if (outcome === null || outcome.problem !== undefined) {
-      showMessage('catalog-message', `There is not enough memory to read ${name}.`);
+    if (outcome === null || outcome.counts === undefined) {
+      showMessage('catalog-message', `There is not enough memory to read ${label}.`);
+      return false;
+    }
+    if (outcome.message !== '') {
+      const text = `${name}: ${outcome.message}`;
+      showMessage('catalog-message', text);
+      announce(text);
       return false;
     }
     const items = outcome.counts.reduce((sum, count) => sum + count, 0);
-    $('catalog-status').textContent = `${name}: ${items} ${items === 1 ? 'item' : 'items'}.`;
-    showMessage('catalog-message', outcome.message);
-    announce(outcome.message === '' ? `${name} loaded, ${items} items.` : `${outcome.message} ${items} items kept.`);
+    $('catalog-status').textContent = `${label}: ${counted(items, 'item', 'items')}.`;
+    $('catalog-hint').textContent = outcome.hint;
+    $('catalog-hint').hidden = outcome.hint === '';
+    showMessage('catalog-message', '');
+    stored.set(STORED_IN_USE, name);
+    showKept(name);
+    announce(`${label} loaded, ${counted(items, 'item', 'items')}.`);
     return true;
   }
 
-  function useShippedCatalog() {
-    useCatalog(fromBase64(GLIMMERKIST_CATALOG), 'The shipped catalog');
+  function forgetCatalog(name) {
+    stored.remove(storedCatalogKey(name));
+    stored.set(STORED_CATALOGS, JSON.stringify(keptNames().filter((kept) => kept !== name)));
+  }
+
+  function useKeptCatalog(name) {
+    const raw = name === '' ? null : stored.get(storedCatalogKey(name));
+    if (raw !== null && useCatalog(fromBase64(raw), name)) return;
+    // One that went missing or no longer loads is not offered again.
+    if (name !== '') forgetCatalog(name);
+    useCatalog(fromBase64(GLIMMERKIST_CATALOG), '');
   }
 
   function loadStoredCatalog() {
-    let stored = null;
-    let name = 'Your catalog';
-    try {
-      stored = localStorage.getItem(STORED_CATALOG);
-      name = localStorage.getItem(STORED_NAME) || name;
-    } catch {
-      stored = null;
+    const old = stored.get(OLD_CATALOG);
+    if (old !== null) {
+      const name = (stored.get(OLD_NAME) || 'Your catalog').replace(/^Your catalog \((.*)\)$/, '$1');
+      if (stored.set(storedCatalogKey(name), old)) {
+        stored.set(STORED_CATALOGS, JSON.stringify([...keptNames().filter((kept) => kept !== name), name]));
+        stored.set(STORED_IN_USE, name);
+      }
+      stored.remove(OLD_CATALOG);
+      stored.remove(OLD_NAME);
     }
-    if (stored === null) {
-      useShippedCatalog();
-      return;
-    }
-    useCatalog(fromBase64(stored), name);
+    useKeptCatalog(stored.get(STORED_IN_USE) || '');
   }
 
   async function readCatalogFile(file) {
     if (!file) return;
-    const name = `Your catalog (${file.name})`;
     if (file.size > MAX_CATALOG_BYTES) {
-      useCatalog({ length: file.size }, name);
+      useCatalog({ length: file.size }, file.name);
       return;
     }
     const raw = new Uint8Array(await file.arrayBuffer());
-    if (!useCatalog(raw, name)) return;
-    try {
-      localStorage.setItem(STORED_CATALOG, toBase64(raw));
-      localStorage.setItem(STORED_NAME, name);
-    } catch {
+    if (!useCatalog(raw, file.name)) return;
+    if (stored.set(storedCatalogKey(file.name), toBase64(raw))) {
+      stored.set(STORED_CATALOGS, JSON.stringify([...keptNames().filter((kept) => kept !== file.name), file.name]));
+      showKept(file.name);
+    } else {
+      stored.set(STORED_IN_USE, '');
       $('catalog-status').textContent += ' It is too large to keep for your next visit.';
     }
   }
@@ -426,42 +664,51 @@ function statisticsWorker() {
       readCatalogFile(event.target.files[0]);
       event.target.value = '';
     });
+    // A file dropped anywhere on the page is taken as a catalog.
     const zone = $('drop-zone');
-    zone.addEventListener('dragover', (event) => {
+    const carriesFiles = (event) => event.dataTransfer && [...event.dataTransfer.types].includes('Files');
+    document.addEventListener('dragover', (event) => {
+      if (!carriesFiles(event)) return;
       event.preventDefault();
       zone.classList.add('dropping');
     });
-    zone.addEventListener('dragleave', () => zone.classList.remove('dropping'));
-    zone.addEventListener('drop', (event) => {
+    document.addEventListener('dragleave', (event) => {
+      if (event.relatedTarget === null) zone.classList.remove('dropping');
+    });
+    document.addEventListener('drop', (event) => {
+      if (!carriesFiles(event)) return;
       event.preventDefault();
       zone.classList.remove('dropping');
       readCatalogFile(event.dataTransfer.files[0]);
     });
-    $('catalog-reset').addEventListener('click', () => {
-      try {
-        localStorage.removeItem(STORED_CATALOG);
-        localStorage.removeItem(STORED_NAME);
-      } catch {
-        // Nothing was kept.
-      }
-      useShippedCatalog();
+    $('catalog-reset').addEventListener('click', () => useKeptCatalog(''));
+    $('catalog-kept').addEventListener('change', (event) => useKeptCatalog(event.target.value));
+    $('catalog-forget').addEventListener('click', () => {
+      forgetCatalog($('catalog-kept').value);
+      useKeptCatalog('');
     });
     loadStoredCatalog();
   }
 
   // --- Statistics -------------------------------------------------------
 
+  // The columns of each metal are shown on request only; on a phone the
+  // typical value and the spread are all that stand beside the chart.
+  const columnClass = (column) => (column >= 1 && column <= 10 ? 'extra' : column === 15 ? '' : 'wide');
+
   // The table of the statistics, headed as the core heads its own.
   function statsTable() {
     const table = document.createElement('table');
+    table.classList.toggle('more', $('stats-more').checked);
     const caption = table.createCaption();
     caption.textContent = 'Seen: share of the hoards that hold the metal; means over all hoards; ' +
       'values in gold pieces, percentiles by nearest rank.';
     const head = table.createTHead().insertRow();
-    for (const heading of names.stats_headings) {
+    for (const [column, heading] of [...names.stats_headings, 'Spread, P10 to P90'].entries()) {
       const th = document.createElement('th');
       th.scope = 'col';
       th.textContent = heading;
+      if (column > 0 && column <= 16) th.className = `num ${columnClass(column)}`;
       head.appendChild(th);
     }
     table.createTBody();
@@ -469,73 +716,168 @@ function statisticsWorker() {
   }
 
   function addStatsRow(table, row) {
-    const [chart, ...cells] = row;
+    const [chart, ...cells] = row.cells;
     const tr = table.tBodies[0].insertRow();
     headerCell(tr, chart);
-    for (const text of cells) cell(tr, text, 'num');
+    cells.forEach((text, at) => cell(tr, /^\d+(\.\d+)?$/.test(text) ? number(text) : text, `num ${columnClass(at + 1)}`));
+    const spread = cell(tr, '', 'spread');
+    spread.dataset.values = JSON.stringify(['p10', 'p50', 'p90'].map((p) => row.figures.total_value_gp[p]));
+    drawSpreads(table);
   }
 
-  // A worker keeps the page responsive. Where none can be started, the
-  // charts are counted one at a time between the page's own work.
-  function countCharts(plan, onRow, onDone, onError) {
-    let worker = null;
+  // Each chart's value from P10 to P90 as a bar, with a mark at P50, on one
+  // logarithmic scale for the whole table.
+  function drawSpreads(table) {
+    const cells = [...table.querySelectorAll('td.spread')];
+    const all = cells.flatMap((td) => JSON.parse(td.dataset.values));
+    const low = Math.log10(Math.max(Math.min(...all), 1));
+    const high = Math.max(Math.log10(Math.max(...all, 1)), low + 1);
+    const x = (value) => (100 * (Math.log10(Math.max(value, 1)) - low)) / (high - low);
+    for (const td of cells) {
+      const [p10, p50, p90] = JSON.parse(td.dataset.values);
+      const label = `P10 ${number(p10)} gp, P50 ${number(p50)} gp, P90 ${number(p90)} gp`;
+      td.innerHTML = `<svg viewBox="-2 0 104 10" preserveAspectRatio="none" role="img" aria-label="${label}">` +
+        `<title>${label}</title><rect class="range" x="${x(p10)}" y="2" width="${Math.max(x(p90) - x(p10), 0.5)}" height="6"/>` +
+        `<rect class="typical" x="${x(p50) - 0.6}" y="0" width="1.2" height="10"/></svg>`;
+    }
+  }
+
+  function startWorker() {
     try {
       const source = `${startCore.toString()}\n(${statisticsWorker.toString()})();\n`;
       const url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
-      worker = new Worker(url);
+      const worker = new Worker(url);
       URL.revokeObjectURL(url);
+      return worker;
     } catch {
-      worker = null;
+      return null;
     }
-    if (worker) {
-      let rows = 0;
-      worker.onmessage = (event) => {
-        if (event.data.row) {
-          rows += 1;
-          onRow(event.data.row);
+  }
+
+  // Workers keep the page responsive, one a processor core (up to four),
+  // each taking the next chart when it is done with one; the rows come out
+  // in the plan's order. Where no worker can be started, the charts are
+  // counted one at a time between the page's own work. Returns a function
+  // that stops the count at once.
+  function countCharts(plan, on) {
+    const wanted = Math.max(1, Math.min(navigator.hardwareConcurrency || 1, plan.charts.length, 4));
+    const workers = [];
+    for (let i = 0; i < wanted; i++) {
+      const worker = startWorker();
+      if (worker) workers.push(worker);
+    }
+    if (workers.length === 0) return countOnPage(plan, on);
+    const rows = [];
+    const drawn = new Map();
+    let next = 0;
+    let shown = 0;
+    let counted = 0;
+    let ended = false;
+    let onPage = null;
+    const stop = () => {
+      ended = true;
+      for (const worker of workers) worker.terminate();
+      if (onPage) onPage();
+    };
+    const give = (worker) => {
+      if (next >= plan.charts.length) return;
+      worker.at = next;
+      worker.postMessage({ chart: plan.charts[next], runs: plan.runs, seed: plan.seed });
+      next += 1;
+    };
+    const progress = () => on.progress(counted * plan.runs + [...drawn.values()].reduce((a, b) => a + b, 0));
+    for (const worker of workers) {
+      worker.onmessage = ({ data }) => {
+        if (ended) return;
+        if (data.ready) {
+          give(worker);
+        } else if (data.drawn !== undefined) {
+          drawn.set(worker, data.drawn);
+          progress();
+        } else if (data.row) {
+          rows[worker.at] = data.row;
+          counted += 1;
+          drawn.set(worker, 0);
+          progress();
+          while (rows[shown]) on.row(rows[shown++]);
+          if (shown === plan.charts.length) {
+            stop();
+            on.done('worker');
+          } else {
+            give(worker);
+          }
         } else {
-          worker.terminate();
-          if (event.data.error) onError(event.data.error);
-          else onDone('worker');
+          stop();
+          on.error(data.error);
         }
       };
       worker.onerror = (event) => {
         event.preventDefault();
-        worker.terminate();
-        if (rows === 0) countOnPage(plan, onRow, onDone, onError);
-        else onError(event.message);
+        if (ended) return;
+        stop();
+        if (counted > 0) {
+          on.error(event.message);
+        } else {
+          ended = false;
+          onPage = countOnPage(plan, on);
+        }
       };
-      worker.postMessage({ bytes: moduleBytes, plan });
-      return;
+      worker.postMessage({ bytes: moduleBytes });
     }
-    countOnPage(plan, onRow, onDone, onError);
+    return stop;
   }
 
-  function countOnPage(plan, onRow, onDone, onError) {
+  function countOnPage(plan, on) {
     let next = 0;
+    let stopped = false;
     const step = () => {
+      if (stopped) return;
       if (next >= plan.charts.length) {
-        onDone('page');
+        on.done('page');
         return;
       }
       const row = core.chartStats(plan.charts[next], plan.runs, plan.seed);
       if (row.problem !== undefined) {
-        onError(row.problem);
+        on.error(row.problem);
         return;
       }
-      onRow(row.cells);
       next += 1;
+      on.progress(next * plan.runs);
+      on.row(row);
       setTimeout(step, 0);
     };
     setTimeout(step, 0);
+    return () => {
+      stopped = true;
+    };
   }
 
   function setUpStatistics() {
     const form = $('stats-form');
+    const run = $('stats-run');
+    const stop = $('stats-stop');
+    let stopCount = null;
+    const finish = (text) => {
+      run.disabled = false;
+      stop.disabled = true;
+      stopCount = null;
+      form.removeAttribute('aria-busy');
+      announce(text);
+    };
+    stop.addEventListener('click', () => {
+      if (!stopCount) return;
+      stopCount();
+      $('stats-output').dataset.countedIn = 'stopped';
+      finish('The count is stopped.');
+      run.focus();
+    });
+    $('stats-more').addEventListener('change', (event) => {
+      const table = $('stats-output').querySelector('table');
+      if (table) table.classList.toggle('more', event.target.checked);
+    });
     form.addEventListener('submit', (event) => {
       event.preventDefault();
-      const button = $('stats-run');
-      if (button.disabled) return;
+      if (run.disabled) return;
       const charts = $('stats-charts').value.replace(/[\s,]/g, '') || 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
       const query = `charts=${encodeURIComponent(charts)}&runs=${encodeURIComponent($('stats-runs').value.trim())}` +
         `&seed=${encodeURIComponent($('stats-seed').value.trim())}`;
@@ -547,49 +889,87 @@ function statisticsWorker() {
       }
       showMessage('stats-message', '');
       const progress = $('stats-progress');
-      progress.max = plan.charts.length;
+      const total = plan.charts.length * plan.runs;
+      progress.max = total;
       progress.value = 0;
       const output = $('stats-output');
       let table = null;
       output.replaceChildren();
       delete output.dataset.countedIn;
-      button.disabled = true;
+      run.disabled = true;
+      stop.disabled = false;
       form.setAttribute('aria-busy', 'true');
-      announce(`Counting ${plan.charts.length} ${plan.charts.length === 1 ? 'chart' : 'charts'}, ` +
-        `${plan.runs} hoards each, seed ${plan.seed}.`);
-      const finish = (text) => {
-        button.disabled = false;
-        form.removeAttribute('aria-busy');
-        announce(text);
-      };
-      countCharts(
-        plan,
-        (row) => {
+      announce(`Counting ${counted(plan.charts.length, 'chart', 'charts')}, ` +
+        `${number(plan.runs)} hoards each, seed ${plan.seed}.`);
+      stopCount = countCharts(plan, {
+        progress: (drawn) => {
+          progress.value = drawn;
+          $('stats-count').textContent = `${number(drawn)} of ${number(total)} hoards`;
+        },
+        row: (row) => {
           if (!table) {
             table = statsTable();
             output.replaceChildren(table);
             output.hidden = false;
           }
           addStatsRow(table, row);
-          progress.value += 1;
         },
-        (where) => {
+        done: (where) => {
           output.dataset.countedIn = where;
           const note = document.createElement('p');
           note.className = 'note';
-          note.textContent = `${plan.runs} hoards a chart, the first with seed ${plan.seed}.`;
+          note.textContent = `${number(plan.runs)} hoards a chart, the first with seed ${plan.seed}.`;
           output.appendChild(note);
           finish('The statistics are ready.');
         },
-        (error) => {
+        error: (error) => {
           showMessage('stats-message', `The count stopped: ${error}`);
           finish('The count stopped.');
         },
-      );
+      });
+    });
+  }
+
+  // --- Chart guide --------------------------------------------------------
+
+  // One line a chart from the core's figures at a fixed seed, counted off
+  // the main thread once the page is up.
+  function fillGuide() {
+    const lines = $('guide-lines');
+    const guide = [];
+    countCharts(GUIDE_PLAN, {
+      progress: () => {},
+      row: (row) => {
+        const letter = row.figures.chart;
+        guide.push([letter, row.guide]);
+        chartButtons.find((b) => b.textContent === letter).title = row.guide;
+      },
+      done: () => {
+        lines.replaceChildren(...guide.map(([letter, text]) => {
+          const li = document.createElement('li');
+          const b = document.createElement('b');
+          b.textContent = letter;
+          li.append(b, ` ${text}`);
+          return li;
+        }));
+        $('guide-note').textContent = `Typical values from ${number(GUIDE_PLAN.runs)} hoards a chart; ` +
+          'count more under Statistics.';
+        document.body.dataset.guide = 'ready';
+      },
+      error: () => {
+        $('guide').hidden = true;
+      },
     });
   }
 
   // --- Start --------------------------------------------------------------
+
+  // Served over http(s), the page can be installed and works offline; from
+  // disk it needs neither.
+  function setUpOffline() {
+    if (!/^https?:$/.test(location.protocol) || !('serviceWorker' in navigator)) return;
+    navigator.serviceWorker.register('sw.js').catch((error) => console.warn(`no offline copy: ${error}`));
+  }
 
   async function start() {
     try {
@@ -599,13 +979,17 @@ function statisticsWorker() {
       return;
     }
     names = generator.categories();
+    logEntries = readLog();
+    renderLog();
     setUpEncounter();
     setUpItems();
     setUpCatalog();
     setUpStatistics();
     $('hoard-empty').textContent = 'Choose a chart to draw a hoard.';
     document.body.dataset.ready = 'true';
-    readAddressBar();
+    readAddressBar(true);
+    setTimeout(fillGuide, 0);
+    setUpOffline();
   }
 
   start();

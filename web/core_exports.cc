@@ -16,6 +16,15 @@
 #include "treasure/treasure_report.h"
 #include "web/page_request.h"
 #include "web/page_session.h"
+#include "web/page_texts.h"
+
+#ifdef __wasm__
+// The page hears how far a count has come.
+extern "C" __attribute__((import_module("env"), import_name("gk_progress"))) void gk_progress(
+    double drawn);
+#else
+extern "C" void gk_progress(double /*drawn*/) {}
+#endif
 
 namespace glimmerkist::web {
 namespace {
@@ -113,7 +122,10 @@ void gk_load_catalog(std::size_t size) {
   const glimmerkist::web::CatalogOutcome outcome = session().loadCatalog(inputText(size));
   Json counts = Json::array();
   for (std::int32_t count : outcome.counts) counts.push_back(count);
-  setReply(Json{{"filed", outcome.result.filed}, {"message", outcome.message}, {"counts", counts}});
+  setReply(Json{{"filed", outcome.result.filed},
+                {"message", outcome.message},
+                {"hint", outcome.hint},
+                {"counts", counts}});
 }
 
 void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
@@ -131,12 +143,28 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
   setReply(Json{{"address", outcome.address},
                 {"seed", outcome.hoard.seed},
                 {"split", outcome.split},
-                {"rates", glimmerkist::ratesSentence(options.rates)}},
+                {"rates", glimmerkist::ratesSentence(options.rates)},
+                {"gem_lines", outcome.gemLines}},
            {std::move(outcome.json), std::move(outcome.markdown), std::move(outcome.resultFile)});
 }
 
-void gk_pick_item(int category, std::uint32_t seed) {
-  setReply(Json{{"item", session().pickItem(category, seed)}});
+void gk_pick_item(std::size_t size, std::uint32_t freshSeed) {
+  glimmerkist::web::Query query;
+  std::int64_t category = -1;
+  std::optional<std::uint32_t> seed;
+  if (!glimmerkist::web::readQuery(inputText(size), "item,seed", query) ||
+      query.count("item") == 0 ||
+      (query["item"] != "any" && !glimmerkist::web::readCategory(query["item"], category))) {
+    setReply(problemJson(glimmerkist::web::kItemAddressMessage));
+  } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {
+    setReply(problemJson(glimmerkist::web::kSeedMessage));
+  } else {
+    const std::uint32_t used = seed.value_or(freshSeed);
+    setReply(Json{{"item", session().pickItem(static_cast<std::int32_t>(category), used)},
+                  {"seed", used},
+                  {"address", "item=" + (category < 0 ? "any" : std::to_string(category)) +
+                                  "&seed=" + std::to_string(used)}});
+  }
 }
 
 void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
@@ -162,9 +190,12 @@ void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
     setReply(problemJson(glimmerkist::web::runsMessage()));
     return;
   }
-  const glimmerkist::ChartStats stats =
-      glimmerkist::web::PageSession::chartStats(chart, static_cast<std::int64_t>(runs), seed);
-  setReply(Json{{"figures", stats}, {"cells", glimmerkist::chartStatsCells(stats)}});
+  const glimmerkist::ChartStats stats = glimmerkist::web::PageSession::chartStats(
+      chart, static_cast<std::int64_t>(runs), seed,
+      [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
+  setReply(Json{{"figures", stats},
+                {"cells", glimmerkist::chartStatsCells(stats)},
+                {"guide", glimmerkist::web::chartGuideLine(stats)}});
 }
 
 }  // extern "C"

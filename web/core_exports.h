@@ -35,25 +35,31 @@ GLIMMERKIST_EXPORT("gk_reply_size") std::size_t gk_reply_size(int part);
 GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
 
 /// Loads the catalog in the first `size` input bytes. Reply: {"filed",
-/// "message", "counts"}, the message "" when the whole catalog loaded.
+/// "message", "hint", "counts"}: the message "" when the catalog is in use
+/// now, else why it was refused; the counts those of the catalog in use.
 GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
-/// {"problem"} or {"address", "seed", "split", "rates"}, then the JSON
+/// {"problem"} or {"address", "seed", "split", "rates", "gem_lines" (the
+/// gems gathered by kind and value, for the page)}, then the JSON
 /// document, the Markdown and the result file, as glimmerkist-roll and the
 /// console program write them.
 GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed);
 
-/// Picks an item; a category outside 0 to 17 picks from any. Reply:
-/// {"item": {"name", "category", "tag"}}, all null for an empty category.
-GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(int category, std::uint32_t seed);
+/// Picks the item of the address in the first `size` input bytes,
+/// "item=3&seed=42" or "item=any", with `freshSeed` when it gives no seed.
+/// Reply: {"problem"} or {"item": {"name", "category", "tag"}, all null for
+/// an empty category, "seed", "address"}.
+GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(std::size_t size, std::uint32_t freshSeed);
 
 /// Checks a statistics form in the first `size` input bytes, "charts=AZ&
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
 GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
 
 /// One chart's figures, those of glimmerkist-roll stats. Reply: {"figures":
-/// the chart's entry of its JSON, "cells": its row as every format shows it}.
+/// the chart's entry of its JSON, "cells": its row as every format shows it,
+/// "guide": a line for the chart guide}. While it counts it calls the page's
+/// gk_progress with the hoards drawn so far.
 GLIMMERKIST_EXPORT("gk_chart_stats")
 void gk_chart_stats(int chart, double runs, std::uint32_t seed);
 

@@ -5,6 +5,7 @@
 
 #include "base/limits.h"
 #include "base/whole_number.h"
+#include "catalog/item_category.h"
 #include "treasure/treasure_chart.h"
 
 namespace glimmerkist::web {
@@ -104,6 +105,13 @@ bool readRuns(std::string_view text, std::int64_t& runs) {
   std::uint64_t value = 0;
   if (!readWholeNumber(text, 1, kMaxStatsRuns, value).ok()) return false;
   runs = static_cast<std::int64_t>(value);
+  return true;
+}
+
+bool readCategory(std::string_view text, std::int64_t& category) {
+  std::uint64_t value = 0;
+  if (!readWholeNumber(text, 0, kCategoryCount - 1, value).ok()) return false;
+  category = static_cast<std::int64_t>(value);
   return true;
 }
 

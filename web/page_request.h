@@ -19,6 +19,8 @@ inline constexpr char kSeedMessage[] =
     "Please enter a seed from 0 to 4294967295, or leave it empty for a fresh one.";
 inline constexpr char kChartMessage[] = "Please choose a chart, one letter from A to Z.";
 inline constexpr char kChartsMessage[] = "Please choose at least one chart from A to Z.";
+inline constexpr char kItemAddressMessage[] =
+    "This address names no item. Please verify that it reads like #item=17&seed=42.";
 inline constexpr char kAddressMessage[] =
     "This address names no hoard. Please verify that it reads like #chart=H&seed=42&split=4.";
 
@@ -50,6 +52,9 @@ bool readHoardAddress(std::string_view text, HoardAddress& address);
 /// The hoards of each chart for the statistics: 1 to kMaxStatsRuns.
 /// False for anything else.
 bool readRuns(std::string_view text, std::int64_t& runs);
+
+/// A category code, 0 to 17. False for anything else.
+bool readCategory(std::string_view text, std::int64_t& category);
 
 /// "" gives no seed (draw a fresh one); otherwise a seed from 0 to
 /// 4294967295. False for anything else.

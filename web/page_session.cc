@@ -7,16 +7,25 @@
 #include "treasure/coin_rates.h"
 #include "treasure/hoard_json.h"
 #include "treasure/treasure_report.h"
+#include "web/page_texts.h"
 
 namespace glimmerkist::web {
 
 PageSession::PageSession() : catalog_(std::make_unique<ItemCatalog>()) {}
 
-std::string catalogMessage(const Problem& problem) {
-  if (problem.ok()) return "";
+std::string catalogMessage(const LoadResult& result) {
+  const Problem& problem = result.problem;
+  constexpr char kKept[] = " It is not used; the catalog in use stays.";
+  if (problem.ok()) {
+    if (result.filed > 0) return "";
+    return std::string(
+               "This catalog holds no item: each item is its name and then its category "
+               "tag, such as Ring_of_Proof tccRings.") +
+           kKept;
+  }
   std::string message = "This catalog is corrupt";
   if (!problem.detail.empty()) message += " at " + problem.detail;
-  return message + ": " + problem.message() + ". The items before the problem are kept.";
+  return message + ": " + problem.message() + "." + kKept;
 }
 
 CatalogOutcome PageSession::loadCatalog(std::string_view bytes) {
@@ -24,8 +33,11 @@ CatalogOutcome PageSession::loadCatalog(std::string_view bytes) {
   std::istringstream in{std::string(bytes)};
   CatalogOutcome outcome;
   outcome.result = readCatalog(in, *catalog);
-  outcome.message = catalogMessage(outcome.result.problem);
-  catalog_ = std::move(catalog);
+  outcome.message = catalogMessage(outcome.result);
+  if (outcome.message.empty()) {
+    catalog_ = std::move(catalog);
+    outcome.hint = catalogHint(bytes);
+  }
   for (int code = 0; code < kCategoryCount; ++code) {
     outcome.counts[code] = catalog_->category(code).count();
   }
@@ -52,6 +64,7 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
   outcome.json = hoardsJson({outcome.hoard}, options);
   outcome.markdown = hoardsMarkdown({outcome.hoard}, options);
   outcome.resultFile = encounterResultText(outcome.hoard, storedGemNames());
+  outcome.gemLines = groupedGemLines(outcome.hoard.gems);
   return outcome;
 }
 
@@ -61,8 +74,9 @@ Item PageSession::pickItem(std::int32_t category, std::uint32_t seed) const {
   return catalog_->randomItem(picked);
 }
 
-ChartStats PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed) {
-  return gatherChartStats(chart, runs, seed, CoinRates());
+ChartStats PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                                   const StatsProgress& progress) {
+  return gatherChartStats(chart, runs, seed, CoinRates(), progress);
 }
 
 }  // namespace glimmerkist::web

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalog/catalog_loader.h"
 #include "catalog/item_catalog.h"
@@ -20,11 +21,13 @@
 
 namespace glimmerkist::web {
 
-/// How a catalog loaded: the loader's outcome, what the page says of its
-/// problem ("" when all went well) and the items of each category.
+/// How a catalog loaded: the loader's outcome, why the page refused it ("" when
+/// it is in use now), a hint about how it was read ("" for none) and the items
+/// of each category of the catalog in use.
 struct CatalogOutcome {
   LoadResult result;
   std::string message;
+  std::string hint;
   std::array<std::int32_t, kCategoryCount> counts{};
 };
 
@@ -33,10 +36,11 @@ struct HoardOutcome {
   std::string problem;  // "" when the hoard was drawn
   Hoard hoard;
   std::int32_t split = 0;
-  std::string address;     // draws the same hoard again
-  std::string json;        // glimmerkist-roll's JSON document of the hoard
-  std::string markdown;    // glimmerkist-roll's Markdown of the hoard
-  std::string resultFile;  // the bytes of EncounterTreasureResult.txt
+  std::string address;                // draws the same hoard again
+  std::string json;                   // glimmerkist-roll's JSON document of the hoard
+  std::string markdown;               // glimmerkist-roll's Markdown of the hoard
+  std::string resultFile;             // the bytes of EncounterTreasureResult.txt
+  std::vector<std::string> gemLines;  // the gems gathered by kind and value
 };
 
 class PageSession {
@@ -48,7 +52,8 @@ class PageSession {
   PageSession& operator=(const PageSession&) = delete;
 
   /// Replaces the catalog with the one in `bytes`, read by the program's
-  /// loader: a corrupt catalog keeps the items before the bad record.
+  /// loader. A corrupt catalog, or one that holds no item, is refused: the
+  /// catalog in use stays.
   CatalogOutcome loadCatalog(std::string_view bytes);
 
   /// Draws the hoard that `address` names from the catalog, with
@@ -63,15 +68,17 @@ class PageSession {
 
   /// The figures of `runs` hoards of `chart` (0 to 25), those of
   /// glimmerkist-roll stats. REQUIRES: 1 <= runs <= kMaxStatsRuns.
-  static ChartStats chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed);
+  static ChartStats chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                               const StatsProgress& progress = nullptr);
 
  private:
   std::unique_ptr<ItemCatalog> catalog_;
 };
 
-/// What the page says of a catalog's problem: the core's message and detail
-/// in a sentence of the page's own; "" when there is none.
-std::string catalogMessage(const Problem& problem);
+/// Why the page refuses a catalog read as `result`: the core's message and
+/// detail in a sentence of the page's own, or that it holds no item; "" for
+/// a catalog it takes.
+std::string catalogMessage(const LoadResult& result);
 
 }  // namespace glimmerkist::web
 

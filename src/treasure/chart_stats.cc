@@ -39,12 +39,12 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
 }
 
 ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
-                            const CoinRates& rates) {
-  return gatherChartStats(kTreasureCharts[chart], runs, seed, rates);
+                            const CoinRates& rates, const StatsProgress& progress) {
+  return gatherChartStats(kTreasureCharts[chart], runs, seed, rates, progress);
 }
 
 ChartStats gatherChartStats(const TreasureChart& chart, std::int64_t runs, std::uint32_t seed,
-                            const CoinRates& rates) {
+                            const CoinRates& rates, const StatsProgress& progress) {
   const ItemCatalog noItems{};
   Hoard hoard;
   std::array<std::int64_t, kMetalCount> seen{};
@@ -67,6 +67,7 @@ ChartStats gatherChartStats(const TreasureChart& chart, std::int64_t runs, std::
     const std::int64_t total = totalValue(hoard, rates);
     totals.push_back(total);
     totalSum += static_cast<double>(total);
+    if (progress && (i + 1) % kProgressStep == 0) progress(i + 1);
   }
 
   ChartStats stats;

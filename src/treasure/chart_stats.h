@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,15 +39,22 @@ struct ChartStats {
 /// REQUIRES: `values` is not empty.
 std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percent);
 
+/// Tells how many hoards of a chart are drawn so far.
+using StatsProgress = std::function<void(std::int64_t drawn)>;
+
+/// How many hoards go between two reports of progress.
+constexpr std::int64_t kProgressStep = 1 << 15;
+
 /// Draws `runs` hoards of `chart`, hoard i after srand(hoardSeed(seed, i)),
 /// and sums them up at `rates`. No catalog is needed: the number of magic
 /// items a chart draws does not depend on what the catalog holds, and an
-/// empty one lets no item draw move the sequence. REQUIRES: runs >= 1.
+/// empty one lets no item draw move the sequence. `progress`, when given,
+/// hears every kProgressStep hoards. REQUIRES: runs >= 1.
 ChartStats gatherChartStats(const TreasureChart& chart, std::int64_t runs, std::uint32_t seed,
-                            const CoinRates& rates);
+                            const CoinRates& rates, const StatsProgress& progress = nullptr);
 /// The same for built-in chart 0 to 25.
 ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
-                            const CoinRates& rates);
+                            const CoinRates& rates, const StatsProgress& progress = nullptr);
 
 /// The headings of the figures' columns, "Chart", "cp seen", "cp mean", ...
 /// "P90 gp", and the cells of one chart under them, as every format shows

@@ -57,12 +57,38 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
     gk_draw_hoard(put(c.address), 4000000000u);
     const std::vector<std::string> parts = replyParts();
     ASSERT_EQ(parts.size(), c.parts) << c.address;
-    EXPECT_EQ(parts[0], c.meta) << c.address;
+    if (c.parts == 1) {
+      EXPECT_EQ(parts[0], c.meta) << c.address;
+    }
     if (c.parts == 4) {
+      // Then the gems gathered by kind and value, which the page shows.
+      EXPECT_EQ(parts[0].rfind(c.meta.substr(0, c.meta.size() - 1) + R"(,"gem_lines":[)", 0), 0u)
+          << parts[0];
       EXPECT_EQ(parts[1].front(), '{') << c.address;
       EXPECT_EQ(parts[2].rfind("### Hoard 1 of 1: chart ", 0), 0u) << parts[2];
       EXPECT_EQ(parts[3].rfind("\n TREASURE FOUND:\n\n", 0), 0u) << parts[3];
     }
+  }
+}
+
+TEST(CoreExportsTest, AnItemAddressPicksWithItsSeedAndGivesItsOwnAddress) {
+  struct Case {
+    const char* address;
+    std::string meta;
+  };
+  const Case cases[] = {
+      {"item=5&seed=7",
+       R"({"item":{"name":null,"category":null,"tag":null},"seed":7,"address":"item=5&seed=7"})"},
+      {"item=any",
+       R"({"item":{"name":null,"category":null,"tag":null},"seed":9,"address":"item=any&seed=9"})"},
+      {"item=18&seed=7", problem(kItemAddressMessage)},
+      {"item=-1", problem(kItemAddressMessage)},
+      {"seed=7", problem(kItemAddressMessage)},
+      {"item=3&seed=x", problem(kSeedMessage)},
+  };
+  for (const Case& c : cases) {
+    gk_pick_item(put(c.address), 9);
+    EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.address;
   }
 }
 
@@ -96,6 +122,8 @@ TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
   const std::string reply = replyParts().at(0);
   EXPECT_EQ(reply.rfind(R"({"figures":{"chart":"M",)", 0), 0u) << reply;
   EXPECT_NE(reply.find(R"("cells":["M","0.0%","0.0",)"), std::string::npos) << reply;
+  EXPECT_NE(reply.find(R"("guide":"Gold; no gems; no magic items; typically )"), std::string::npos)
+      << reply;
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "base/random.h"
 #include "shell/program.h"
@@ -107,31 +110,67 @@ TEST_F(PageSessionTest, PicksAreTheProgramsItems) {
   EXPECT_EQ(session_.pickItem(5, 1).getCategory(), kNoCategory);
 }
 
-TEST_F(PageSessionTest, ACorruptCatalogKeepsTheItemsBeforeTheBadRecordAndItsReport) {
-  const CatalogOutcome outcome =
-      session_.loadCatalog("<note> </note> Good_Ring tccRings Bad_Thing tccNope Late tccWeapons");
-  EXPECT_EQ(outcome.result.problem.kind, ProblemKind::kCatalogTagMismatch);
-  EXPECT_EQ(outcome.message,
-            "This catalog is corrupt at record 2, \"Bad_Thing\" \"tccNope\": the tag is none of "
-            "the 18 category tags. The items before the problem are kept.");
-  EXPECT_EQ(outcome.counts[2], 1);
-  EXPECT_EQ(outcome.counts[17], 0);
-  EXPECT_EQ(line(2, 1), "A(n) Good Ring");
+TEST_F(PageSessionTest, ACorruptOrEmptyCatalogIsRefusedAndTheOneInUseStays) {
+  struct Case {
+    const char* catalog;
+    ProblemKind kind;
+    const char* message;
+  };
+  const char* const kept = " It is not used; the catalog in use stays.";
+  const char* const noItem =
+      "This catalog holds no item: each item is its name and then its category tag, such as "
+      "Ring_of_Proof tccRings.";
+  const Case cases[] = {
+      {"<note> </note> Good_Ring tccRings Bad_Thing tccNope Late tccWeapons",
+       ProblemKind::kCatalogTagMismatch,
+       "This catalog is corrupt at record 2, \"Bad_Thing\" \"tccNope\": the tag is none of the 18 "
+       "category tags."},
+      {"<note> </note> Good_Ring tccRings Lonely", ProblemKind::kCatalogMissingTag,
+       "This catalog is corrupt at record 2, \"Lonely\": the file ends before the record's tag."},
+      {"<note> never closed", ProblemKind::kCatalogNoteNotClosed,
+       "This catalog is corrupt: the note opened by <note> is never closed by </note>."},
+      {"", ProblemKind::kNone, noItem},
+      {"<note> only a note </note>", ProblemKind::kNone, noItem},
+  };
+  for (const Case& c : cases) {
+    const CatalogOutcome outcome = session_.loadCatalog(c.catalog);
+    EXPECT_EQ(outcome.result.problem.kind, c.kind) << c.catalog;
+    EXPECT_EQ(outcome.message, c.message + std::string(kept)) << c.catalog;
+    EXPECT_EQ(outcome.counts[2], 2) << c.catalog;  // the two rings of kCatalog
+    EXPECT_EQ(session_.pickItem(17, 1).getCategory(), 17) << c.catalog;
+  }
+}
 
-  const CatalogOutcome clean = session_.loadCatalog(kCatalog);
-  EXPECT_EQ(clean.result.problem.kind, ProblemKind::kNone);
-  EXPECT_EQ(clean.message, "");
-  EXPECT_EQ(clean.counts[2], 2);
+TEST_F(PageSessionTest, ACatalogWithoutANoteIsTakenWithAHintAboutItsFirstWord) {
+  struct Case {
+    const char* catalog;
+    const char* hint;
+  };
+  const Case cases[] = {
+      {"\xEF\xBB\xBF\n Heading Ring tccRings",
+       "This catalog has no <note> block, so its first word, \"Heading\", was taken for a heading "
+       "and skipped."},
+      {"<note> x </note> Ring tccRings", ""},
+  };
+  for (const Case& c : cases) {
+    const CatalogOutcome outcome = session_.loadCatalog(c.catalog);
+    EXPECT_EQ(outcome.message, "");
+    EXPECT_EQ(outcome.hint, c.hint);
+    EXPECT_EQ(outcome.counts[2], 1);
+  }
 }
 
 TEST_F(PageSessionTest, StatisticsAreTheCatalogFreeTableOfTheChart) {
   // Chart J holds 3 to 24 copper pieces and nothing else.
-  const std::vector<std::string> cells = chartStatsCells(PageSession::chartStats(9, 1000, 1));
+  std::vector<std::int64_t> heard;
+  const std::vector<std::string> cells = chartStatsCells(PageSession::chartStats(
+      9, 2 * kProgressStep + 5, 1, [&](std::int64_t drawn) { heard.push_back(drawn); }));
   ASSERT_EQ(cells.size(), chartStatsHeadings().size());
   EXPECT_EQ(cells[0], "J");
   EXPECT_EQ(cells[1], "100.0%");
   EXPECT_EQ(cells[3], "0.0%");
   EXPECT_EQ(cells[11], "0.00");  // no gems
+  EXPECT_EQ(heard, (std::vector<std::int64_t>{kProgressStep, 2 * kProgressStep}));
 }
 
 }  // namespace
