@@ -74,7 +74,8 @@ async function startCore(bytes) {
       core.gk_draw_hoard(put(address), freshSeed);
       const { meta, parts } = reply();
       if (meta.problem !== undefined) return meta;
-      return { ...meta, json: decoder.decode(parts[1]), resultFile: parts[2] };
+      // parts[3] has the names as people see them, control characters as "?".
+      return { ...meta, json: decoder.decode(parts[1]), resultFile: parts[2], shown: decoder.decode(parts[3]) };
     },
     pickItem(category, seed) {
       core.gk_pick_item(category, seed);
@@ -256,7 +257,7 @@ function statisticsWorker() {
   }
 
   function showHoard(result) {
-    const document_ = JSON.parse(result.json);
+    const document_ = JSON.parse(result.shown);
     const sheet = document_.hoards[0];
     hoard = { ...result, sheet, rates: document_.rates_gp };
     $('hoard-title').textContent = `Chart ${sheet.chart}, seed ${sheet.seed}`;

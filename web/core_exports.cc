@@ -118,7 +118,7 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
     return;
   }
   setReply(Json{{"address", outcome.address}, {"seed", outcome.seed}, {"split", outcome.split}},
-           {std::move(outcome.json), std::move(outcome.resultFile)});
+           {std::move(outcome.json), std::move(outcome.resultFile), std::move(outcome.shownJson)});
 }
 
 void gk_pick_item(int category, std::uint32_t seed) {

@@ -37,8 +37,8 @@ GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
 GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
-/// {"problem"} or {"address", "seed", "split"}, then the JSON document and
-/// the result file.
+/// {"problem"} or {"address", "seed", "split"}, then the JSON document, the
+/// result file, and the JSON document with names as the page shows them.
 GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed);
 
 /// Picks an item; a category outside 0 to 17 picks from any. Reply: {"line"}.

@@ -71,7 +71,10 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
       hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
   HoardSheetOptions options;
   options.splitAmong = outcome.split;
-  outcome.json = hoardsJson({takeSheet(*generator_, outcome.seed, gemNames_)}, options);
+  HoardSheet sheet = takeSheet(*generator_, outcome.seed, gemNames_);
+  outcome.json = hoardsJson({sheet}, options);
+  for (ItemLine& item : sheet.magicItems) item.name = maskControlCharacters(item.name);
+  outcome.shownJson = hoardsJson({sheet}, options);
   outcome.resultFile = encounterResultText(*generator_, gemNames_);
   return outcome;
 }

@@ -37,6 +37,7 @@ struct HoardOutcome {
   std::int32_t split = 0;
   std::string address;     // draws the same hoard again
   std::string json;        // glimmerkist-roll's JSON document of the hoard
+  std::string shownJson;   // the same with names as shown: control characters "?"
   std::string resultFile;  // the bytes of EncounterTreasureResult.txt
 };
 

@@ -52,7 +52,7 @@ HoardSheet takeSheet(const TreasureGenerator& generator, std::uint32_t seed,
     sheet.gems.push_back({isGemKind(gem.kind()) ? gemNames[gem.kind()] : "", gem.printedValue()});
   }
   for (const Item& item : generator.magicItems()) {
-    sheet.magicItems.push_back({shownName(item), item.getCategory()});
+    sheet.magicItems.push_back({nameWithBlanks(item), item.getCategory()});
   }
   return sheet;
 }

@@ -22,7 +22,9 @@ struct GemLine {
 };
 
 struct ItemLine {
-  std::string name;       // with blanks for underscores; empty for no item
+  // With blanks for underscores, every other byte as stored: a text meant
+  // for people masks its control characters. Empty for no item.
+  std::string name;
   std::int32_t category;  // 0 to 17, or -1 for no item
 };
 

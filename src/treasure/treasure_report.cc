@@ -58,7 +58,9 @@ void writeFileItems(std::ostream& out, const ItemList& items) {
 
 }  // namespace
 
-std::string shownName(const Item& item) {
+std::string shownName(const Item& item) { return maskControlCharacters(nameWithBlanks(item)); }
+
+std::string nameWithBlanks(const Item& item) {
   std::string name = item.getName();
   replaceUnderscores(name);
   return name;

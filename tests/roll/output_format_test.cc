@@ -25,6 +25,7 @@ TEST(OutputFormatTest, MarkdownShowsNamesAsTheyAre) {
       {"Back\\slash", "Back\\\\slash"},
       {"# Heading", "\\# Heading"},
       {"Two\nLines\r", "Two Lines "},
+      {"Esc\x1b[2J\xc2\x9b", "Esc?\\[2J?"},  // no control reaches the terminal
       {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(markdownCell(c.name), c.cell) << c.name;

@@ -39,8 +39,8 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsDocumentAndItsFile) {
   };
   const Case cases[] = {
       {"chart=h&seed=42&split=4", R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4})",
-       3},
-      {"chart=Z", R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0})", 3},
+       4},
+      {"chart=Z", R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0})", 4},
       {"chart=H&seed=4294967296", problem(kSeedMessage), 1},
       {"chart=H&split=0", problem(kSplitMessage), 1},
       {"chart=H&&", problem(kAddressMessage), 1},
@@ -51,9 +51,10 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsDocumentAndItsFile) {
     const std::vector<std::string> parts = replyParts();
     ASSERT_EQ(parts.size(), c.parts) << c.address;
     EXPECT_EQ(parts[0], c.meta) << c.address;
-    if (c.parts == 3) {
+    if (c.parts == 4) {
       EXPECT_EQ(parts[1].front(), '{') << c.address;
       EXPECT_EQ(parts[2].rfind("\n TREASURE FOUND:\n\n", 0), 0u) << parts[2];
+      EXPECT_EQ(parts[3].front(), '{') << c.address;
     }
   }
   // The invalid-chart report is the charts' own screen.

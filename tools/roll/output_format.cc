@@ -1,5 +1,9 @@
 #include "roll/output_format.h"
 
+#include <algorithm>
+
+#include "catalog/item.h"
+
 namespace glimmerkist::roll {
 namespace {
 
@@ -16,10 +20,13 @@ const std::array<std::string_view, kMetalCount> kMetalNames = {
 std::string markdownCell(std::string_view text) {
   std::string cell;
   cell.reserve(text.size());
-  for (char c : text) {
+  std::string line(text);
+  // A line end would end the row.
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  for (char c : maskControlCharacters(line)) {
     if (kMarkup.find(c) != std::string_view::npos) cell += '\\';
-    // A line end would end the row.
-    cell += (c == '\n' || c == '\r') ? ' ' : c;
+    cell += c;
   }
   return cell;
 }

@@ -23,7 +23,8 @@ extern const std::array<std::string_view, kMetalCount> kMetalNames;
 
 /// `text` made to show as itself in one cell of a Markdown table, on GitHub
 /// and in pandoc alike: every character that Markdown or HTML could take as
-/// markup is escaped with a backslash, and a line end becomes a blank.
+/// markup is escaped with a backslash, a line end becomes a blank, and any
+/// other control character a "?".
 std::string markdownCell(std::string_view text);
 
 /// One sentence naming the coin values: "1 cp = 0.01 gp, ... 1 pp = 5 gp".
