@@ -20,16 +20,14 @@ std::vector<std::string> defaultCatalogCandidates() {
   return candidates;
 }
 
-std::string findCatalog(const std::vector<std::string>& candidates) {
-  for (const std::string& candidate : candidates) {
-    std::error_code error;
-    if (fs::is_regular_file(candidate, error)) return candidate;
-  }
-  return "";
+std::string defaultCatalog() {
+  const std::string chosen = catalogToLoad();
+  std::error_code error;
+  return fs::exists(fs::symlink_status(chosen, error)) ? chosen : "";
 }
 
 std::string describeLoadProblem(const LoadResult& result, const std::string& path) {
-  const std::string file = quotedInput(path);
+  const std::string file = quotedPath(path);
   const std::string record = "record " + std::to_string(result.badRecord);
   switch (result.status) {
     case LoadStatus::kLoaded:
@@ -55,9 +53,9 @@ std::string describeOpenFailure(const std::string& path) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (fs::is_directory(status))
-    return "the catalog " + quotedInput(path) + " is a folder, not a file";
-  if (!fs::exists(status)) return "the catalog " + quotedInput(path) + " does not exist";
-  return "the catalog " + quotedInput(path) + " cannot be opened for reading";
+    return "the catalog " + quotedPath(path) + " is a folder, not a file";
+  if (!fs::exists(status)) return "the catalog " + quotedPath(path) + " does not exist";
+  return "the catalog " + quotedPath(path) + " cannot be opened for reading";
 }
 
 }  // namespace glimmerkist::roll

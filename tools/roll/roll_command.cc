@@ -3,13 +3,13 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 #include <cstdint>
-#include <ctime>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/quoted_input.h"
+#include "base/random.h"
 #include "catalog/item_category.h"
 #include "roll/roll_commands.h"
 #include "treasure/treasure_chart.h"
@@ -37,16 +37,17 @@ const char kHoardSeedHelp[] =
     "again on its own. The first hoard gets S itself; each later hoard gets a\n"
     "seed of its own, well mixed from S and its place, so that hoards drawn\n"
     "together are as unalike as hoards drawn one by one. Without --seed, S\n"
-    "comes from the clock.";
+    "is drawn fresh from the system's randomness.";
 
 const char kItemSeedHelp[] =
     "Every item states its seed; --seed with that number draws the same item\n"
     "again. Seeds follow from S as they do for hoards (see encounter --help).\n"
-    "Without --seed, S comes from the clock.";
+    "Without --seed, S is drawn fresh from the system's randomness.";
 
 const char kStatsSeedHelp[] =
     "The hoards of each chart are the ones that encounter CHART --count N\n"
-    "--seed S would show. Without --seed, S comes from the clock.";
+    "--seed S would show. Without --seed, S is drawn fresh from the system's\n"
+    "randomness.";
 
 const char kExitHelp[] =
     "Exit status: 0 when done, 1 for a catalog that cannot be read, 2 for bad\n"
@@ -203,25 +204,23 @@ std::string oneLine(const std::string& text) {
     }
     if (blank) {
       if (!line.empty() && line.back() != ' ') line += ' ';
-    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-      const std::string escaped = quotedInput(std::string(1, c));
-      line += escaped.substr(1, escaped.size() - 2);  // without its quotes
     } else {
       line += c;
     }
   }
+  line = escapedControls(line);
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
 }
 
 int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  const auto clock = static_cast<std::uint32_t>(std::time(nullptr));
+  const std::uint32_t fresh = freshSeed();
   EncounterRequest encounter;
-  encounter.seed = clock;
+  encounter.seed = fresh;
   ItemRequest item;
-  item.seed = clock;
+  item.seed = fresh;
   StatsRequest stats;
-  stats.seed = clock;
+  stats.seed = fresh;
   CatalogRequest catalog;
 
   CLI::App app{

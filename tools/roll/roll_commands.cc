@@ -32,16 +32,15 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, b
   std::string path = requested;
   CatalogFiles kinds = CatalogFiles::kAnyButFolder;
   if (path.empty()) {
-    const std::vector<std::string> candidates = defaultCatalogCandidates();
-    path = findCatalog(candidates);
+    path = defaultCatalog();
     kinds = CatalogFiles::kRegularOnly;
     if (path.empty()) {
-      err << kProgramName << ": no catalog found (looked for " << joined(candidates)
+      err << kProgramName << ": no catalog found (looked for " << joined(defaultCatalogCandidates())
           << "); name one with --catalog FILE\n";
       return nullptr;
     }
   }
-  if (!quiet) err << kProgramName << ": using the catalog " << quotedInput(path) << "\n";
+  if (!quiet) err << kProgramName << ": using the catalog " << quotedPath(path) << "\n";
   auto generator = std::make_unique<TreasureGenerator>();
   const std::string problem = describeLoadProblem(readCatalogFile(path, *generator, kinds), path);
   if (!problem.empty()) {
