@@ -97,7 +97,11 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"encounter", "A", "--count", "+5"}, "--count: \"+5\" is not a whole number"},
       {{"encounter", "A", "--count", " 5"}, "--count: \" 5\" is not a whole number"},
       {{"encounter", "A", "--count", ""}, "--count: \"\" is not a whole number"},
-      {{"encounter", "A", "--count", "99999999999999999999"}, "--count: \"99999999999999999999\""},
+      {{"encounter", "A", "--count", "99999999999999999999"},
+       "--count: \"99999999999999999999\" is out of range 1 to 10000"},
+      {{"encounter", "A", "--seed", "99999999999999999999999"},
+       "--seed: \"99999999999999999999999\" is out of range 0 to 4294967295"},
+      {{"stats", "--runs", "99999999999999999999999"}, "--count: \"9999999999999999999"},
       {{"encounter", "A", "--seed", "-1"}, "--seed: \"-1\" is not a whole number"},
       {{"encounter", "A", "--seed", "4294967296"},
        "--seed: Value 4294967296 not in range 0 to 4294967295"},
@@ -130,6 +134,15 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"item", "--count", "0"}, "--count: Value 0 not in range"},
       {{"item", "--split", "2"}, "--split: item draws no coins to share"},
       {{"item", "--rates", "pp=1"}, "--rates: item draws no coins to value"},
+      // Refused options are named with their value or without.
+      {{"item", "--split"}, "--split: item draws no coins to share"},
+      {{"item", "--rates"}, "--rates: item draws no coins to value"},
+      {{"stats", "--catalog"}, "--catalog: stats reads no catalog"},
+      {{"catalog", "--seed"}, "--seed: catalog draws nothing"},
+      {{"encounter",
+        "\xc2\x9b"
+        "2J"},
+       "CHART: \"\\xc2\\x9b2J\" is no chart"},
       {{"stats", "A", "XY"}, "\"XY\" is no chart"},
       {{"stats", "--runs", "0"}, "--count: Value 0 not in range 1 to 10000000"},
       {{"stats", "--count", "0"}, "--count: Value 0 not in range 1 to 10000000"},
@@ -201,6 +214,11 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
       EXPECT_EQ(roll(arguments).err, "glimmerkist-roll: " + c.message + "\n");
     }
   }
+  // A path is shown whole however long, so its file name is never lost.
+  const std::string deep = std::string(100, 'd') + "/data.txt";
+  EXPECT_EQ(roll({"catalog", "--catalog", deep}).err,
+            "glimmerkist-roll: using the catalog \"" + deep +
+                "\"\nglimmerkist-roll: the catalog \"" + deep + "\" does not exist\n");
 }
 
 TEST_F(RollCommandTest, CatalogCountsTheItemsOfEachCategory) {

@@ -60,12 +60,17 @@ CLI::Validator validator(std::function<std::string(std::string&)> check) {
 
 // Whole numbers are decimal digits and nothing else: "010" is ten, and a
 // sign, a blank or "0x" is refused. The number goes on to CLI11 in its
-// plain form, so CLI11 never reads it in another base.
-CLI::Validator wholeNumber() {
-  return validator([](std::string& text) -> std::string {
+// plain form, so CLI11 never reads it in another base. `low` and `high` are
+// only told: a range check after this one holds the option to them.
+CLI::Validator wholeNumber(std::uint64_t low, std::uint64_t high) {
+  return validator([low, high](std::string& text) -> std::string {
     std::uint64_t value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, problem] = std::from_chars(text.data(), end, value);
+    if (!text.empty() && problem == std::errc::result_out_of_range && stop == end) {
+      return quotedInput(text) + " is out of range " + std::to_string(low) + " to " +
+             std::to_string(high);
+    }
     if (text.empty() || problem != std::errc() || stop != end) {
       return quotedInput(text) + " is not a whole number";
     }
@@ -126,14 +131,14 @@ CLI::Validator notEmpty(const char* what) {
 
 void addCount(CLI::App& command, std::int32_t& count, const char* help) {
   command.add_option("--count", count, help)
-      ->transform(wholeNumber())
+      ->transform(wholeNumber(1, kMaxCount))
       ->check(range(1, kMaxCount))
       ->type_name("N");
 }
 
 void addSeed(CLI::App& command, std::uint32_t& seed, const char* help) {
   command.add_option("--seed", seed, help)
-      ->transform(wholeNumber())
+      ->transform(wholeNumber(0, UINT32_MAX))
       ->check(range(std::uint64_t{0}, std::uint64_t{UINT32_MAX}))
       ->type_name("S");
 }
@@ -167,12 +172,14 @@ void addRates(CLI::App& command, CoinRates& rates) {
 }
 
 // An option this command has no use for: refused with the reason, in the
-// command's own words, rather than as unknown.
+// command's own words, rather than as unknown. It is refused with or without
+// its value, so that the message names it either way.
 void refuse(CLI::App& command, const std::string& names, bool takesValue, const std::string& why) {
   const std::string name = names.substr(names.rfind(',') + 1);
   const auto fail = [name, why](const auto&) { throw CLI::ValidationError(name, why); };
   CLI::Option* option = takesValue ? command.add_option_function<std::string>(names, fail)
                                    : command.add_flag_function(names, fail);
+  if (takesValue) option->expected(0, 1);
   option->group("");  // not listed in the help
 }
 
@@ -249,7 +256,7 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
                            ->add_option("--split", encounter.sheet.splitAmong,
                                         "Share each hoard's coins among K characters\n"
                                         "(json and markdown)")
-                           ->transform(wholeNumber())
+                           ->transform(wholeNumber(1, kMaxSplit))
                            ->check(range(1, kMaxSplit))
                            ->type_name("K");
   addRates(*encounterCommand, encounter.sheet.rates);
@@ -284,7 +291,7 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   statsCommand
       ->add_option("--count,--runs", stats.runs,
                    "Hoards of each chart, 1 to 10000000\n(default 100000)")
-      ->transform(wholeNumber())
+      ->transform(wholeNumber(1, kMaxRuns))
       ->check(range(std::int64_t{1}, kMaxRuns))
       ->type_name("N");
   addSeed(*statsCommand, stats.seed, "Seed of each chart's first hoard");
