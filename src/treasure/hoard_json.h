@@ -59,7 +59,10 @@ std::string hoardsJson(const std::vector<HoardSheet>& sheets, const HoardSheetOp
 /// line end.
 std::string chartStatsJson(const std::vector<ChartStats>& stats, const CoinRates& rates);
 
-/// `document` indented by two, with a line end.
+/// `document` indented by two, with a line end. Every control character of
+/// its strings is escaped: the C0 ones as JSON must, and the C1 ones
+/// (U+0080 to U+009F) as \u0080 to \u009f, so that the document is safe on a
+/// terminal and still holds the exact text.
 std::string jsonText(const Json& document);
 
 }  // namespace glimmerkist

@@ -32,7 +32,8 @@ TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   sheet.seed = 5;
   sheet.coins = {0, 0, 1, 5000, 0};  // 0.5 gp of electrum, 5000 gp
   sheet.gems = {{"Ruby", 7949}, {"", 3}};
-  sheet.magicItems = {{"Ring of Dew", 2}, {"", -1}};
+  const std::string controls = "Esc\x1b Csi\xc2\x9b caf\xc3\xa9";
+  sheet.magicItems = {{"Ring of Dew", 2}, {"", -1}, {controls, 2}};
   HoardSheetOptions options;
   options.splitAmong = 2;
   const std::string text = hoardsJson({sheet}, options);
@@ -48,6 +49,9 @@ TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   EXPECT_EQ(hoard["magic_items"][0],
             (nlohmann::json{{"name", "Ring of Dew"}, {"category", 2}, {"tag", "tccRings"}}));
   EXPECT_TRUE(hoard["magic_items"][1]["tag"].is_null());
+  // The exact name, with no control character left raw in the text.
+  EXPECT_EQ(hoard["magic_items"][2]["name"], controls);
+  EXPECT_NE(text.find("\"Esc\\u001b Csi\\u009b caf\xc3\xa9\""), std::string::npos) << text;
   // 0.5 + 5000 + 7949 + 3 gp.
   EXPECT_NE(text.find("\"total_gp\": 12952.5"), std::string::npos) << text;
   EXPECT_NE(text.find("\"each_gp\": 2500"), std::string::npos) << text;
