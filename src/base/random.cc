@@ -2,8 +2,12 @@
 
 #include <chrono>
 #include <ctime>
-#include <exception>
+
+#ifdef _WIN32
 #include <random>
+#else
+#include <unistd.h>
+#endif
 
 namespace glimmerkist {
 namespace {
@@ -21,6 +25,18 @@ std::uint64_t mixed(std::uint64_t x) {
   return x;
 }
 
+// 64 bits of the operating system's randomness, or 0 when it has none to
+// give; the clocks alone, mixed, still differ from one moment to the next.
+std::uint64_t systemEntropy() {
+#ifdef _WIN32
+  std::random_device device;  // the system's generator, through rand_s
+  return (std::uint64_t{device()} << 32) ^ device();
+#else
+  std::uint64_t entropy = 0;
+  return getentropy(&entropy, sizeof entropy) == 0 ? entropy : 0;
+#endif
+}
+
 }  // namespace
 
 void srand(std::uint32_t seed) { state = seed; }
@@ -31,14 +47,7 @@ int rand() {
 }
 
 std::uint32_t freshSeed() {
-  std::uint64_t entropy = 0;
-  try {
-    std::random_device device;
-    entropy = (std::uint64_t{device()} << 32) ^ device();
-  } catch (const std::exception&) {
-    // No source of randomness: the clocks alone, mixed, still differ from
-    // one moment to the next.
-  }
+  const std::uint64_t entropy = systemEntropy();
   const auto ticks = static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count());
   const auto seconds = static_cast<std::uint64_t>(std::time(nullptr));
