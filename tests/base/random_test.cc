@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <vector>
-
 #include "support/reference_random.h"
 
 namespace glimmerkist {
@@ -40,23 +36,6 @@ TEST(RandomTest, ReseedingRepeatsTheSequence) {
   srand(777);
   EXPECT_EQ(rand(), first);
   EXPECT_EQ(rand(), second);
-}
-
-TEST(RandomTest, FreshSeedsAreUnrelatedAndLeaveTheSequenceAlone) {
-  srand(777);
-  const int first = rand();
-  srand(777);
-  // Drawn within the same second, they must not follow the clock: no two
-  // lie close together, as clock seeds one second apart would.
-  std::vector<std::uint32_t> seeds;
-  for (int i = 0; i < 16; ++i) seeds.push_back(freshSeed());
-  for (std::size_t i = 0; i < seeds.size(); ++i) {
-    for (std::size_t j = 0; j < i; ++j) {
-      const std::int64_t gap = std::int64_t{seeds[i]} - std::int64_t{seeds[j]};
-      EXPECT_GT(std::llabs(gap), 1000) << seeds[i] << " " << seeds[j];
-    }
-  }
-  EXPECT_EQ(rand(), first);
 }
 
 }  // namespace

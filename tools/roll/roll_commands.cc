@@ -18,7 +18,9 @@ namespace {
 
 std::string joined(const std::vector<std::string>& places) {
   std::string text;
-  for (const std::string& place : places) text += (text.empty() ? "" : ", ") + place;
+  for (const std::string& place : places) {
+    text += (text.empty() ? "" : ", ") + escapedControls(place);
+  }
   return text;
 }
 
