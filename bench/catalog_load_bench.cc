@@ -20,7 +20,7 @@ void BM_LoadCatalog(benchmark::State& state) {
   for (auto _ : state) {
     auto catalog = std::make_unique<ItemCatalog>();
     const LoadResult result = loadCatalog(*catalog, terminal, path);
-    if (result.status != LoadStatus::kLoaded || result.filed != records) {
+    if (result.problem.kind != ProblemKind::kNone || result.filed != records) {
       state.SkipWithError("the catalog did not load whole");
       break;
     }

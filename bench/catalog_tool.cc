@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     bench::QuietTerminal terminal;
     const LoadResult result = loadCatalog(catalog, terminal, argv[2]);
     std::cout << "records " << result.filed << "\n";
-    return result.status == LoadStatus::kLoaded ? 0 : 1;
+    return result.problem.kind == ProblemKind::kNone ? 0 : 1;
   }
   if (job == "scan" && argc == 3) {
     std::ifstream file(argv[2], std::ios::binary);

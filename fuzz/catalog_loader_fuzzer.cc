@@ -46,30 +46,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   require(filed == result.filed);
 
-  switch (result.status) {
-    case LoadStatus::kLoaded:
+  switch (result.problem.kind) {
+    case ProblemKind::kNone:
       require(result.badRecord == 0 && result.badName.empty() && result.badTag.empty());
       require(terminal.clears == 0 && terminal.pauses == 0);
       break;
-    case LoadStatus::kTagMismatch:
+    case ProblemKind::kCatalogTagMismatch:
       require(isToken(result.badName) && isToken(result.badTag));
       require(categoryFromTag(result.badTag) == kNoCategory);
       require(result.badRecord == result.filed + 1);
       require(terminal.clears == 1 && terminal.pauses == 1);
       break;
-    case LoadStatus::kMissingTag:
+    case ProblemKind::kCatalogMissingTag:
       require(isToken(result.badName) && result.badTag.empty());
       require(result.badRecord == result.filed + 1);
       require(terminal.clears == 1 && terminal.pauses == 1);
       break;
-    case LoadStatus::kNoteNotClosed:
+    case ProblemKind::kCatalogNoteNotClosed:
       require(result.filed == 0);
       require(terminal.clears == 1 && terminal.pauses == 1);
       break;
-    case LoadStatus::kTokenTooLong:
-      require(size > TokenReader::kMaxTokenBytes);  // no shorter input holds such a token
+    case ProblemKind::kCatalogTokenTooLong:
+      require(size > kMaxCatalogTokenBytes);  // no shorter input holds such a token
       break;
-    case LoadStatus::kOpenFailed:
+    case ProblemKind::kCatalogUnopened:
       require(false);  // a stream is already open
       break;
   }

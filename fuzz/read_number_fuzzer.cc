@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     // Only the first bytes of a long token count.
-    if (token.size() > kMaxTokenBytes) token.resize(kMaxTokenBytes);
+    if (token.size() > kMaxTypedTokenBytes) token.resize(kMaxTypedTokenBytes);
     const std::int32_t expected = expectedNumber(token);
     const bool badEntry = expected == 0 && token.size() > 1;
     require(number == (badEntry ? kBadEntry : expected));

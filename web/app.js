@@ -74,8 +74,9 @@ async function startCore(bytes) {
       core.gk_draw_hoard(put(address), freshSeed);
       const { meta, parts } = reply();
       if (meta.problem !== undefined) return meta;
-      // parts[3] has the names as people see them, control characters as "?".
-      return { ...meta, json: decoder.decode(parts[1]), resultFile: parts[2], shown: decoder.decode(parts[3]) };
+      // parts[4] has the names as people see them, control characters as "?".
+      return { ...meta, json: decoder.decode(parts[1]), markdown: decoder.decode(parts[2]), resultFile: parts[3],
+        shown: decoder.decode(parts[4]) };
     },
     pickItem(category, seed) {
       core.gk_pick_item(category, seed);
@@ -87,8 +88,7 @@ async function startCore(bytes) {
     },
     chartStats(chart, runs, seed) {
       core.gk_chart_stats(chart, runs, seed);
-      const { meta, parts } = reply();
-      return meta.problem !== undefined ? meta : { table: decoder.decode(parts[1]) };
+      return reply().meta;
     },
   };
 }
@@ -104,7 +104,7 @@ function statisticsWorker() {
       for (const chart of plan.charts) {
         const row = core.chartStats(chart, plan.runs, plan.seed);
         if (row.problem !== undefined) throw new Error(row.problem);
-        self.postMessage({ row: row.table });
+        self.postMessage({ row: row.cells });
       }
       self.postMessage({ finished: true });
     } catch (error) {
@@ -118,13 +118,9 @@ function statisticsWorker() {
   const STORED_CATALOG = 'glimmerkist.catalog';
   const STORED_NAME = 'glimmerkist.catalog-name';
   const MAX_CATALOG_BYTES = 32 * 1024 * 1024;
-  const METALS = [
-    ['cp', 'Copper'],
-    ['sp', 'Silver'],
-    ['ep', 'Electrum'],
-    ['gp', 'Gold'],
-    ['pp', 'Platinum'],
-  ];
+  // The core's names of things, filled at start: categories, metals, the
+  // statistics' columns.
+  let names = null;
 
   const fromBase64 = (text) => Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
   const toBase64 = (raw) => {
@@ -135,14 +131,6 @@ function statisticsWorker() {
     return btoa(text);
   };
   const freshSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
-  // The core's screen texts begin with a margin and blank lines; on the page
-  // each line stands on its own.
-  const screenText = (text) =>
-    text
-      .split('\n')
-      .map((line) => line.trim())
-      .filter((line) => line !== '')
-      .join('\n');
 
   const moduleBytes = fromBase64(GLIMMERKIST_CORE);
   let generator = null;
@@ -222,53 +210,19 @@ function statisticsWorker() {
     setTimeout(() => URL.revokeObjectURL(url), 60000);
   }
 
-  function markdownCell(text) {
-    return text.replace(/[\\|*_~`<>&[\]#]/g, (c) => `\\${c}`);
-  }
-
-  function rateText(rates) {
-    return METALS.map(([code]) => `1 ${code} = ${rates[code]} gp`).join(', ');
-  }
-
-  function hoardMarkdown(sheet, rates) {
-    const lines = [
-      `### Chart ${sheet.chart}, seed ${sheet.seed}`,
-      '',
-      '| Treasure | Count | Value (gp) |',
-      '| --- | ---: | ---: |',
-    ];
-    for (const [code, name] of METALS) lines.push(`| ${name} pieces | ${sheet.coins[code]} |  |`);
-    for (const gem of sheet.gems) {
-      lines.push(`| Gem: ${markdownCell(gem.name ?? '')} | 1 | ${gem.value_gp} |`);
-    }
-    for (const item of sheet.magic_items) {
-      lines.push(`| Magic item: ${item.name === null ? '(none: empty category)' : markdownCell(item.name)} | 1 |  |`);
-    }
-    lines.push(`| **Total** |  | **${sheet.total_gp}** |`, '', `_Coins at ${rateText(rates)}; gems as shown._`);
-    if (sheet.split) {
-      const split = sheet.split;
-      lines.push('', `Coins split among ${split.characters}: each gets ${split.each_gp} gp, ` +
-        `${split.remainder_gp} gp is left over.`, '', '| Coins | Each | Left over |', '| --- | ---: | ---: |');
-      for (const [code, name] of METALS) {
-        lines.push(`| ${name} pieces | ${split.each[code]} | ${split.remainder[code]} |`);
-      }
-    }
-    return `${lines.join('\n')}\n`;
-  }
-
   function showHoard(result) {
     const document_ = JSON.parse(result.shown);
     const sheet = document_.hoards[0];
-    hoard = { ...result, sheet, rates: document_.rates_gp };
+    hoard = { ...result, sheet };
     $('hoard-title').textContent = `Chart ${sheet.chart}, seed ${sheet.seed}`;
     $('hoard-empty').hidden = true;
     $('hoard-body').hidden = false;
 
     const coins = $('coins').tBodies[0];
     coins.replaceChildren();
-    for (const [code, name] of METALS) {
+    for (const { code, name } of names.metals) {
       const row = coins.insertRow();
-      headerCell(row, `${name} pieces`);
+      headerCell(row, name);
       cell(row, String(sheet.coins[code]), 'num');
     }
     listLines($('gems'), sheet.gems.map((gem) => `${gem.name ?? ''} ${gem.value_gp} gp`), 'None');
@@ -278,7 +232,7 @@ function statisticsWorker() {
       'None',
     );
     $('total').textContent = String(sheet.total_gp);
-    $('rates').textContent = `(coins at ${rateText(hoard.rates)}; gems as shown)`;
+    $('rates').textContent = `(coins at ${result.rates}; gems as shown)`;
 
     const split = sheet.split;
     $('split-part').hidden = !split;
@@ -289,9 +243,9 @@ function statisticsWorker() {
         `(${split.shared_gp} gp) are the party's to share`;
       const body = $('split-table').tBodies[0];
       body.replaceChildren();
-      for (const [code, name] of METALS) {
+      for (const { code, name } of names.metals) {
         const row = body.insertRow();
-        headerCell(row, `${name} pieces`);
+        headerCell(row, name);
         cell(row, String(split.each[code]), 'num');
         cell(row, String(split.remainder[code]), 'num');
       }
@@ -308,8 +262,8 @@ function statisticsWorker() {
   function drawHoard(address, fromAddressBar) {
     const result = core.drawHoard(address, freshSeed());
     if (result.problem !== undefined) {
-      showMessage('encounter-message', screenText(result.problem));
-      announce(screenText(result.problem));
+      showMessage('encounter-message', result.problem);
+      announce(result.problem);
       return;
     }
     showMessage('encounter-message', '');
@@ -370,7 +324,7 @@ function statisticsWorker() {
     });
     $('copy-markdown').addEventListener('click', async () => {
       if (!hoard) return;
-      const text = hoardMarkdown(hoard.sheet, hoard.rates);
+      const text = hoard.markdown;
       try {
         await navigator.clipboard.writeText(text);
         announce('The hoard is copied as Markdown.');
@@ -396,7 +350,7 @@ function statisticsWorker() {
     any.value = '-1';
     any.textContent = 'any category';
     select.appendChild(any);
-    core.categories().labels.forEach((label, code) => {
+    names.labels.forEach((label, code) => {
       const option = document.createElement('option');
       option.value = String(code);
       option.textContent = `${code}) ${label}`;
@@ -406,7 +360,7 @@ function statisticsWorker() {
       event.preventDefault();
       const seed = freshSeed();
       const picked = core.pickItem(Number(select.value), seed);
-      const line = picked.problem ?? picked.line;
+      const line = picked.problem ?? picked.item.name ?? '(no item: the category is empty)';
       $('picked').textContent = line;
       announce(line);
     });
@@ -427,8 +381,8 @@ function statisticsWorker() {
     }
     const items = outcome.counts.reduce((sum, count) => sum + count, 0);
     $('catalog-status').textContent = `${name}: ${items} ${items === 1 ? 'item' : 'items'}.`;
-    showMessage('catalog-message', screenText(outcome.screen));
-    announce(outcome.screen === '' ? `${name} loaded, ${items} items.` : `${screenText(outcome.screen)} ${items} items kept.`);
+    showMessage('catalog-message', outcome.message);
+    announce(outcome.message === '' ? `${name} loaded, ${items} items.` : `${outcome.message} ${items} items kept.`);
     return true;
   }
 
@@ -499,17 +453,14 @@ function statisticsWorker() {
 
   // --- Statistics -------------------------------------------------------
 
-  // The cells of one line of a Markdown table of plain numbers.
-  const markdownCells = (line) => line.split('|').slice(1, -1).map((text) => text.trim());
-
   // The table of the statistics, headed as the core heads its own.
-  function statsTable(markdown) {
+  function statsTable() {
     const table = document.createElement('table');
     const caption = table.createCaption();
     caption.textContent = 'Seen: share of the hoards that hold the metal; means over all hoards; ' +
       'values in gold pieces, percentiles by nearest rank.';
     const head = table.createTHead().insertRow();
-    for (const heading of markdownCells(markdown.split('\n')[0])) {
+    for (const heading of names.stats_headings) {
       const th = document.createElement('th');
       th.scope = 'col';
       th.textContent = heading;
@@ -519,8 +470,8 @@ function statisticsWorker() {
     return table;
   }
 
-  function addStatsRow(table, markdown) {
-    const [chart, ...cells] = markdownCells(markdown.split('\n')[2]);
+  function addStatsRow(table, row) {
+    const [chart, ...cells] = row;
     const tr = table.tBodies[0].insertRow();
     headerCell(tr, chart);
     for (const text of cells) cell(tr, text, 'num');
@@ -574,7 +525,7 @@ function statisticsWorker() {
         onError(row.problem);
         return;
       }
-      onRow(row.table);
+      onRow(row.cells);
       next += 1;
       setTimeout(step, 0);
     };
@@ -615,13 +566,13 @@ function statisticsWorker() {
       };
       countCharts(
         plan,
-        (markdown) => {
+        (row) => {
           if (!table) {
-            table = statsTable(markdown);
+            table = statsTable();
             output.replaceChildren(table);
             output.hidden = false;
           }
-          addStatsRow(table, markdown);
+          addStatsRow(table, row);
           progress.value += 1;
         },
         (where) => {
@@ -649,6 +600,7 @@ function statisticsWorker() {
       $('hoard-empty').textContent = `The generator could not start in this browser: ${error}`;
       return;
     }
+    names = generator.categories();
     setUpEncounter();
     setUpItems();
     setUpCatalog();

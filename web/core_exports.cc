@@ -8,14 +8,19 @@
 #include <string_view>
 #include <vector>
 
+#include "base/limits.h"
 #include "catalog/item_category.h"
+#include "treasure/chart_stats.h"
+#include "treasure/coin_rates.h"
+#include "treasure/hoard_json.h"
+#include "treasure/treasure_report.h"
 #include "web/page_request.h"
 #include "web/page_session.h"
 
 namespace glimmerkist::web {
 namespace {
 
-using Json = nlohmann::ordered_json;
+using glimmerkist::Json;
 
 struct Reply {
   std::vector<std::string> parts;
@@ -93,17 +98,22 @@ void gk_categories() {
     labels.push_back(glimmerkist::kCategoryLabels[code]);
     tags.push_back(glimmerkist::kCategoryTags[code]);
   }
-  setReply(Json{{"labels", labels}, {"tags", tags}});
+  Json metals = Json::array();
+  for (int metal = 0; metal < glimmerkist::kMetalCount; ++metal) {
+    metals.push_back(
+        {{"code", glimmerkist::kMetalCodes[metal]}, {"name", glimmerkist::kMetalNames[metal]}});
+  }
+  setReply(Json{{"labels", labels},
+                {"tags", tags},
+                {"metals", metals},
+                {"stats_headings", glimmerkist::chartStatsHeadings()}});
 }
 
 void gk_load_catalog(std::size_t size) {
   const glimmerkist::web::CatalogOutcome outcome = session().loadCatalog(inputText(size));
   Json counts = Json::array();
   for (std::int32_t count : outcome.counts) counts.push_back(count);
-  setReply(Json{{"status", static_cast<int>(outcome.result.status)},
-                {"filed", outcome.result.filed},
-                {"screen", outcome.screen},
-                {"counts", counts}});
+  setReply(Json{{"filed", outcome.result.filed}, {"message", outcome.message}, {"counts", counts}});
 }
 
 void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
@@ -117,12 +127,17 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
     setReply(problemJson(outcome.problem));
     return;
   }
-  setReply(Json{{"address", outcome.address}, {"seed", outcome.seed}, {"split", outcome.split}},
-           {std::move(outcome.json), std::move(outcome.resultFile), std::move(outcome.shownJson)});
+  glimmerkist::HoardOptions options;
+  setReply(Json{{"address", outcome.address},
+                {"seed", outcome.hoard.seed},
+                {"split", outcome.split},
+                {"rates", glimmerkist::ratesSentence(options.rates)}},
+           {std::move(outcome.json), std::move(outcome.markdown), std::move(outcome.resultFile),
+            std::move(outcome.shownJson)});
 }
 
 void gk_pick_item(int category, std::uint32_t seed) {
-  setReply(Json{{"line", session().pickItem(category, seed)}});
+  setReply(Json{{"item", session().pickItem(category, seed)}});
 }
 
 void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
@@ -133,9 +148,8 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   if (!glimmerkist::web::readQuery(inputText(size), "charts,runs,seed", query) ||
       !glimmerkist::web::readChartLetters(query["charts"], charts)) {
     setReply(problemJson(glimmerkist::web::kChartsMessage));
-  } else if (!glimmerkist::web::readWholeNumber(query["runs"], 1, glimmerkist::web::kMaxRuns,
-                                                runs)) {
-    setReply(problemJson(glimmerkist::web::kRunsMessage));
+  } else if (!glimmerkist::web::readRuns(query["runs"], runs)) {
+    setReply(problemJson(glimmerkist::web::runsMessage()));
   } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {
     setReply(problemJson(glimmerkist::web::kSeedMessage));
   } else {
@@ -145,11 +159,13 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
 
 void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
   if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
-      runs > static_cast<double>(glimmerkist::web::kMaxRuns)) {
-    setReply(problemJson(glimmerkist::web::kRunsMessage));
+      runs > static_cast<double>(glimmerkist::kMaxStatsRuns)) {
+    setReply(problemJson(glimmerkist::web::runsMessage()));
     return;
   }
-  setReply(Json::object(), {session().chartStats(chart, static_cast<std::int64_t>(runs), seed)});
+  const glimmerkist::ChartStats stats =
+      glimmerkist::web::PageSession::chartStats(chart, static_cast<std::int64_t>(runs), seed);
+  setReply(Json{{"figures", stats}, {"cells", glimmerkist::chartStatsCells(stats)}});
 }
 
 }  // extern "C"

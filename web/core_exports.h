@@ -29,27 +29,32 @@ GLIMMERKIST_EXPORT("gk_reply_count") int gk_reply_count();
 GLIMMERKIST_EXPORT("gk_reply_data") const char* gk_reply_data(int part);
 GLIMMERKIST_EXPORT("gk_reply_size") std::size_t gk_reply_size(int part);
 
-/// The categories the page offers: {"labels": [...], "tags": [...]}, by code.
+/// What the page lays its forms and tables out with: {"labels": [...],
+/// "tags": [...]} of the categories by code, "metals": [{"code", "name"}]
+/// in the order of the coins, and "stats_headings", the figures' columns.
 GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
 
-/// Loads the catalog in the first `size` input bytes. Reply: {"status",
-/// "filed", "screen", "counts"}.
+/// Loads the catalog in the first `size` input bytes. Reply: {"filed",
+/// "message", "counts"}, the message "" when the whole catalog loaded.
 GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
-/// {"problem"} or {"address", "seed", "split"}, then the JSON document, the
-/// result file, and the JSON document with names as the page shows them.
+/// {"problem"} or {"address", "seed", "split", "rates"}, then the JSON
+/// document, the Markdown and the result file, as glimmerkist-roll and the
+/// console program write them, and the JSON document with names as the page
+/// shows them.
 GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed);
 
-/// Picks an item; a category outside 0 to 17 picks from any. Reply: {"line"}.
+/// Picks an item; a category outside 0 to 17 picks from any. Reply:
+/// {"item": {"name", "category", "tag"}}, all null for an empty category.
 GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(int category, std::uint32_t seed);
 
 /// Checks a statistics form in the first `size` input bytes, "charts=AZ&
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
 GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
 
-/// One chart's figures as glimmerkist-roll stats writes them in Markdown:
-/// a table of a heading and one row. Reply: {} and the table.
+/// One chart's figures, those of glimmerkist-roll stats. Reply: {"figures":
+/// the chart's entry of its JSON, "cells": its row as every format shows it}.
 GLIMMERKIST_EXPORT("gk_chart_stats")
 void gk_chart_stats(int chart, double runs, std::uint32_t seed);
 

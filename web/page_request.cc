@@ -3,6 +3,8 @@
 #include <limits>
 #include <utility>
 
+#include "base/limits.h"
+#include "base/whole_number.h"
 #include "treasure/treasure_chart.h"
 
 namespace glimmerkist::web {
@@ -89,18 +91,19 @@ bool readChartLetters(std::string_view letters, std::vector<std::int32_t>& chart
   return true;
 }
 
-bool readWholeNumber(std::string_view text, std::int64_t low, std::int64_t high,
-                     std::int64_t& value) {
-  if (text.empty()) return false;
-  std::int64_t read = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    read = read * 10 + (c - '0');
-    // Past `high` no further digit can bring it back; stop before overflow.
-    if (read > high) return false;
-  }
-  if (read < low) return false;
-  value = read;
+std::string splitMessage() {
+  return "Please enter a number of characters from 1 to " + std::to_string(kMaxSplitCharacters) +
+         ", or leave it empty.";
+}
+
+std::string runsMessage() {
+  return "Please enter a number of hoards from 1 to " + std::to_string(kMaxStatsRuns) + ".";
+}
+
+bool readRuns(std::string_view text, std::int64_t& runs) {
+  std::uint64_t value = 0;
+  if (!readWholeNumber(text, 1, kMaxStatsRuns, value).ok()) return false;
+  runs = static_cast<std::int64_t>(value);
   return true;
 }
 
@@ -109,8 +112,10 @@ bool readSeed(std::string_view text, std::optional<std::uint32_t>& seed) {
     seed.reset();
     return true;
   }
-  std::int64_t value = 0;
-  if (!readWholeNumber(text, 0, std::numeric_limits<std::uint32_t>::max(), value)) return false;
+  std::uint64_t value = 0;
+  if (!readWholeNumber(text, 0, std::numeric_limits<std::uint32_t>::max(), value).ok()) {
+    return false;
+  }
   seed = static_cast<std::uint32_t>(value);
   return true;
 }
@@ -120,8 +125,8 @@ bool readSplit(std::string_view text, std::int32_t& split) {
     split = 0;
     return true;
   }
-  std::int64_t value = 0;
-  if (!readWholeNumber(text, 1, kMaxSplit, value)) return false;
+  std::uint64_t value = 0;
+  if (!readWholeNumber(text, 1, kMaxSplitCharacters, value).ok()) return false;
   split = static_cast<std::int32_t>(value);
   return true;
 }

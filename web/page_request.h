@@ -15,19 +15,17 @@
 
 namespace glimmerkist::web {
 
-/// The most characters a hoard's coins are split among, as in glimmerkist-roll.
-constexpr std::int32_t kMaxSplit = 10000;
-/// The most hoards a chart for the statistics, as in glimmerkist-roll.
-constexpr std::int64_t kMaxRuns = 10000000;
-
 inline constexpr char kSeedMessage[] =
     "Please enter a seed from 0 to 4294967295, or leave it empty for a fresh one.";
-inline constexpr char kSplitMessage[] =
-    "Please enter a number of characters from 1 to 10000, or leave it empty.";
-inline constexpr char kRunsMessage[] = "Please enter a number of hoards from 1 to 10000000.";
+inline constexpr char kChartMessage[] = "Please choose a chart, one letter from A to Z.";
 inline constexpr char kChartsMessage[] = "Please choose at least one chart from A to Z.";
 inline constexpr char kAddressMessage[] =
     "This address names no hoard. Please verify that it reads like #chart=H&seed=42&split=4.";
+
+/// "Please enter a number of characters from 1 to ..., or leave it empty."
+std::string splitMessage();
+/// "Please enter a number of hoards from 1 to ...."
+std::string runsMessage();
 
 /// Pairs key=value joined by "&", as an address or a form writes them.
 using Query = std::map<std::string, std::string, std::less<>>;
@@ -49,16 +47,16 @@ struct HoardAddress {
 /// chart, seed and split with chart required. False for anything else.
 bool readHoardAddress(std::string_view text, HoardAddress& address);
 
-/// A whole number in decimal digits only (no sign, blank or "0x") from `low`
-/// to `high`. REQUIRES: 0 <= low <= high.
-bool readWholeNumber(std::string_view text, std::int64_t low, std::int64_t high,
-                     std::int64_t& value);
+/// The hoards of each chart for the statistics: 1 to kMaxStatsRuns.
+/// False for anything else.
+bool readRuns(std::string_view text, std::int64_t& runs);
 
 /// "" gives no seed (draw a fresh one); otherwise a seed from 0 to
 /// 4294967295. False for anything else.
 bool readSeed(std::string_view text, std::optional<std::uint32_t>& seed);
 
-/// "" gives 0 (no split); otherwise 1 to kMaxSplit. False for anything else.
+/// "" gives 0 (no split); otherwise 1 to kMaxSplitCharacters. False for
+/// anything else.
 bool readSplit(std::string_view text, std::int32_t& split);
 
 /// The charts named by `letters` ("AZ", "hq"), in that order, as indexes

@@ -4,92 +4,79 @@
 #include <utility>
 
 #include "base/random.h"
-#include "treasure/chart_stats.h"
 #include "treasure/coin_rates.h"
 #include "treasure/hoard_json.h"
-#include "treasure/hoard_sheet.h"
 #include "treasure/treasure_report.h"
 
 namespace glimmerkist::web {
 namespace {
 
-// A generator with an empty catalog that reports an invalid chart on
-// `terminal`.
-std::unique_ptr<TreasureGenerator> emptyGenerator(Terminal& terminal) {
-  std::istringstream noCatalog;
-  return std::make_unique<TreasureGenerator>(terminal, noCatalog);
+// `item` with its name as people see it: each control character a "?".
+Item asShown(Item item) {
+  if (!item.getName().empty()) item.setName(maskControlCharacters(item.getName()));
+  return item;
 }
 
 }  // namespace
 
-PageSession::PageSession() : generator_(emptyGenerator(terminal_)), gemNames_(filledGemNames()) {}
+PageSession::PageSession() : catalog_(std::make_unique<ItemCatalog>()) {}
+
+std::string catalogMessage(const Problem& problem) {
+  if (problem.ok()) return "";
+  std::string message = "This catalog is corrupt";
+  if (!problem.detail.empty()) message += " at " + problem.detail;
+  return message + ": " + problem.message() + ". The items before the problem are kept.";
+}
 
 CatalogOutcome PageSession::loadCatalog(std::string_view bytes) {
-  std::unique_ptr<TreasureGenerator> generator = emptyGenerator(terminal_);
+  auto catalog = std::make_unique<ItemCatalog>();
   std::istringstream in{std::string(bytes)};
   CatalogOutcome outcome;
-  outcome.result = readCatalog(in, *generator);
-  generator_ = std::move(generator);
-  // The report of a corrupt catalog clears the screen first, so what is left
-  // on it is that report; a clean load leaves only its progress line, which
-  // the page does not need.
-  if (outcome.result.status != LoadStatus::kLoaded) {
-    terminal_.clear();
-    reportLoad(terminal_, outcome.result);
-    outcome.screen = terminal_.screen();
-  }
+  outcome.result = readCatalog(in, *catalog);
+  outcome.message = catalogMessage(outcome.result.problem);
+  catalog_ = std::move(catalog);
   for (int code = 0; code < kCategoryCount; ++code) {
-    outcome.counts[code] = generator_->category(code).count();
+    outcome.counts[code] = catalog_->category(code).count();
   }
   return outcome;
 }
 
 HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t freshSeed) {
   HoardOutcome outcome;
+  std::int32_t chart = 0;
   std::optional<std::uint32_t> seed;
-  if (!readSeed(address.seed, seed)) {
+  if (!readChart(address.chart, chart).ok()) {
+    outcome.problem = kChartMessage;
+  } else if (!readSeed(address.seed, seed)) {
     outcome.problem = kSeedMessage;
-    return outcome;
+  } else if (!readSplit(address.split, outcome.split)) {
+    outcome.problem = splitMessage();
   }
-  if (!readSplit(address.split, outcome.split)) {
-    outcome.problem = kSplitMessage;
-    return outcome;
-  }
-  outcome.seed = seed.value_or(freshSeed);
+  if (!outcome.problem.empty()) return outcome;
 
-  // The charts read the letter and report an invalid one themselves.
-  terminal_.clear();
-  srand(outcome.seed);
-  generator_->resetHoard();
-  generator_->generateTreasureByLetter(address.chart);
-  outcome.chart = generator_->treasureChart();
-  if (outcome.chart < 0) {
-    outcome.problem = terminal_.screen();
-    return outcome;
-  }
-  outcome.address =
-      hoardAddress(kTreasureCharts[outcome.chart].letter, outcome.seed, outcome.split);
-  HoardSheetOptions options;
+  outcome.hoard = glimmerkist::drawHoard(*catalog_, chart, seed.value_or(freshSeed));
+  outcome.address = hoardAddress(kTreasureCharts[chart].letter, outcome.hoard.seed, outcome.split);
+  HoardOptions options;
   options.splitAmong = outcome.split;
-  HoardSheet sheet = takeSheet(*generator_, outcome.seed, gemNames_);
-  outcome.json = hoardsJson({sheet}, options);
-  for (ItemLine& item : sheet.magicItems) item.name = maskControlCharacters(item.name);
-  outcome.shownJson = hoardsJson({sheet}, options);
-  outcome.resultFile = encounterResultText(*generator_, gemNames_);
+  outcome.json = hoardsJson({outcome.hoard}, options);
+  outcome.markdown = hoardsMarkdown({outcome.hoard}, options);
+  outcome.resultFile = encounterResultText(outcome.hoard, storedGemNames());
+  // The page lays out names as people see them; the JSON to save keeps them.
+  Hoard shown = outcome.hoard;
+  shown.magicItems.clear();
+  for (const Item& item : outcome.hoard.magicItems) shown.magicItems.append(asShown(item));
+  outcome.shownJson = hoardsJson({shown}, options);
   return outcome;
 }
 
-std::string PageSession::pickItem(std::int32_t category, std::uint32_t seed) {
+Item PageSession::pickItem(std::int32_t category, std::uint32_t seed) const {
   srand(seed);
   const std::int32_t picked = isCategoryCode(category) ? category : randomCategory();
-  return pickedItemLine(generator_->randomItem(picked));
+  return asShown(catalog_->randomItem(picked));
 }
 
-std::string PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed) {
-  // As glimmerkist-roll stats: no catalog, so that no item draw moves the
-  // sequence and the figures are the charts' own.
-  TreasureGenerator generator;
-  return chartStatsMarkdown({gatherChartStats(generator, chart, runs, seed, CoinRates())});
+ChartStats PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed) {
+  return gatherChartStats(chart, runs, seed, CoinRates());
 }
 
 }  // namespace glimmerkist::web

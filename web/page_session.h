@@ -1,7 +1,7 @@
 // The page's side of the core: the catalog in use, and the hoards, picks and
-// chart figures the page asks for, each handed back as the texts the page
-// shows or saves. Every draw, rule and text is the core's; this only seeds
-// the generator and gathers what the core returns.
+// chart figures the page asks for, each handed back as the core's data and
+// texts. Every draw, rule and text is the core's; this only seeds the draws,
+// gathers what the core returns and words its problems for the page.
 #ifndef GLIMMERKIST_WEB_PAGE_SESSION_H_
 #define GLIMMERKIST_WEB_PAGE_SESSION_H_
 
@@ -12,31 +12,30 @@
 #include <string_view>
 
 #include "catalog/catalog_loader.h"
+#include "catalog/item_catalog.h"
 #include "catalog/item_category.h"
-#include "treasure/gem_names.h"
-#include "treasure/treasure_generator.h"
+#include "treasure/chart_stats.h"
+#include "treasure/hoard.h"
 #include "web/page_request.h"
-#include "web/screen_terminal.h"
 
 namespace glimmerkist::web {
 
-/// How a catalog loaded: the loader's outcome, the messages the console
-/// program leaves on screen for it ("" when all went well) and the items of
-/// each category.
+/// How a catalog loaded: the loader's outcome, what the page says of its
+/// problem ("" when all went well) and the items of each category.
 struct CatalogOutcome {
   LoadResult result;
-  std::string screen;
+  std::string message;
   std::array<std::int32_t, kCategoryCount> counts{};
 };
 
 /// A drawn hoard, or the problem that kept it from being drawn.
 struct HoardOutcome {
   std::string problem;  // "" when the hoard was drawn
-  std::int32_t chart = -1;
-  std::uint32_t seed = 0;
+  Hoard hoard;
   std::int32_t split = 0;
   std::string address;     // draws the same hoard again
   std::string json;        // glimmerkist-roll's JSON document of the hoard
+  std::string markdown;    // glimmerkist-roll's Markdown of the hoard
   std::string shownJson;   // the same with names as shown: control characters "?"
   std::string resultFile;  // the bytes of EncounterTreasureResult.txt
 };
@@ -59,20 +58,22 @@ class PageSession {
   HoardOutcome drawHoard(const HoardAddress& address, std::uint32_t freshSeed);
 
   /// After srand(seed), one item of `category`, or of a category drawn first
-  /// when `category` is no category code: the line the console program
-  /// shows for that pick, "A(n) ...".
-  std::string pickItem(std::int32_t category, std::uint32_t seed);
+  /// when `category` is no category code: the item the console program
+  /// shows for that pick, its name as shown (control characters "?"), noItem
+  /// for an empty category.
+  Item pickItem(std::int32_t category, std::uint32_t seed) const;
 
-  /// The figures of `runs` hoards of `chart` (0 to 25) as the Markdown table
-  /// of glimmerkist-roll stats, whose hoards these are.
-  /// REQUIRES: 1 <= runs <= kMaxRuns.
-  std::string chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed);
+  /// The figures of `runs` hoards of `chart` (0 to 25), those of
+  /// glimmerkist-roll stats. REQUIRES: 1 <= runs <= kMaxStatsRuns.
+  static ChartStats chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed);
 
  private:
-  ScreenTerminal terminal_;
-  std::unique_ptr<TreasureGenerator> generator_;
-  GemNames gemNames_;
+  std::unique_ptr<ItemCatalog> catalog_;
 };
+
+/// What the page says of a catalog's problem: the core's message and detail
+/// in a sentence of the page's own; "" when there is none.
+std::string catalogMessage(const Problem& problem);
 
 }  // namespace glimmerkist::web
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "base/quoted_input.h"
 #include "catalog/item.h"
 #include "catalog/token_reader.h"
 
@@ -39,12 +40,16 @@ std::string reportedToken(std::string_view token) {
   return maskControlCharacters(token.substr(0, kReportedTokenBytes)) + "...";
 }
 
+std::string recordNumber(std::int64_t record) { return "record " + std::to_string(record); }
+
 // Files the start of the reader's over-long token into `result`; `record`
 // is the record it belongs to, 0 for the header or the note.
 void fileTooLong(const TokenReader& reader, std::int64_t record, LoadResult& result) {
-  result.status = LoadStatus::kTokenTooLong;
   result.badRecord = record;
   result.tooLongStart = std::string(reader.tooLongStart(kTooLongShown));
+  result.problem = {
+      ProblemKind::kCatalogTokenTooLong,
+      (record > 0 ? recordNumber(record) + ", " : "") + quotedInput(result.tooLongStart) + "..."};
 }
 
 }  // namespace
@@ -64,7 +69,7 @@ LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog, Catalo
   if (file.is_open()) file.peek();
   if (!file.is_open() || file.bad()) {
     LoadResult result;
-    result.status = LoadStatus::kOpenFailed;
+    result.problem.kind = ProblemKind::kCatalogUnopened;
     return result;
   }
   const std::uintmax_t size = std::filesystem::file_size(path, error);
@@ -87,7 +92,7 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog) {
       }
     }
     if (!closed && !reader.tooLong()) {
-      result.status = LoadStatus::kNoteNotClosed;
+      result.problem.kind = ProblemKind::kCatalogNoteNotClosed;
       return result;
     }
   }
@@ -106,10 +111,13 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog) {
     if (reader.tooLong()) break;
     const int code = hasTag ? categoryFromTag(tag) : kNoCategory;
     if (code == kNoCategory) {
-      result.status = hasTag ? LoadStatus::kTagMismatch : LoadStatus::kMissingTag;
       result.badRecord = result.filed + 1;
       result.badName = std::move(name);
       result.badTag = std::string(tag);
+      std::string detail = recordNumber(result.badRecord) + ", " + quotedInput(result.badName);
+      if (hasTag) detail += " " + quotedInput(result.badTag);
+      result.problem = {hasTag ? ProblemKind::kCatalogTagMismatch : ProblemKind::kCatalogMissingTag,
+                        std::move(detail)};
       break;
     }
     catalog.addItem(code, name);
@@ -121,28 +129,27 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog) {
 }
 
 void reportLoad(Terminal& terminal, const LoadResult& result) {
-  if (result.status == LoadStatus::kOpenFailed) {
-    // The welcome screen clears it at once; the pause lets it be read. A
-    // piped run, where a pause waits for nothing, shows it as ever.
+  if (result.problem.kind == ProblemKind::kCatalogUnopened) {
     terminal.out() << "\n data.txt file failed to open\n";
     terminal.pauseScreen();
     return;
   }
   terminal.out() << "\n Loading Data...\n";
-  switch (result.status) {
-    case LoadStatus::kLoaded:
-    case LoadStatus::kOpenFailed:
+  switch (result.problem.kind) {
+    case ProblemKind::kNone:
+    case ProblemKind::kCatalogUnopened:
+    default:
       return;
-    case LoadStatus::kNoteNotClosed:
+    case ProblemKind::kCatalogNoteNotClosed:
       reportCorrupt(terminal, "The note is never closed");
       break;
-    case LoadStatus::kTagMismatch:
-    case LoadStatus::kMissingTag:
+    case ProblemKind::kCatalogTagMismatch:
+    case ProblemKind::kCatalogMissingTag:
       reportCorrupt(terminal, "A data type did not match");
       terminal.out() << " Data: " << reportedToken(result.badName) << " - "
                      << reportedToken(result.badTag) << "\n\n ";
       break;
-    case LoadStatus::kTokenTooLong:
+    case ProblemKind::kCatalogTokenTooLong:
       reportCorrupt(terminal, "A token is too long");
       terminal.out() << " Data: " << maskControlCharacters(result.tooLongStart) << "...\n\n ";
       break;

@@ -5,7 +5,7 @@
 // an item name with underscores for spaces, then one of the 18 category tags.
 //
 // Loading is two steps. Reading files the records and returns what it found
-// as a LoadResult, printing nothing, so that any front end can word a
+// as a LoadResult, printing nothing, so that any front end can word the
 // problem its own way. Reporting shows the interactive program's fixed
 // messages for a result on the terminal. Loading never fails the program,
 // which goes on with what was filed.
@@ -16,6 +16,7 @@
 #include <istream>
 #include <string>
 
+#include "base/problem.h"
 #include "base/terminal.h"
 #include "catalog/item_catalog.h"
 
@@ -24,25 +25,18 @@ namespace glimmerkist {
 /// The name of the catalog file, looked for in the current directory.
 inline constexpr char kCatalogFileName[] = "data.txt";
 
-enum class LoadStatus {
-  kLoaded,         // every record was filed
-  kOpenFailed,     // the file could not be opened or is not a regular file
-  kTagMismatch,    // a record's tag matched none of the 18 tags
-  kMissingTag,     // the file ended after a record's name
-  kNoteNotClosed,  // "<note>" was never closed by "</note>"
-  kTokenTooLong,   // a token was longer than TokenReader::kMaxTokenBytes
-};
-
 struct LoadResult {
-  LoadStatus status = LoadStatus::kLoaded;
+  /// ok when every record was filed; otherwise one of the kCatalog problems,
+  /// its detail naming the record and its tokens, quoted.
+  Problem problem;
   /// Records filed into the catalog.
   std::int64_t filed = 0;
-  /// For kTagMismatch and kMissingTag: the record's number (from 1) and its
+  /// For kCatalogTagMismatch and kCatalogMissingTag: the record's number (from 1) and its
   /// two tokens, the tag empty when missing.
   std::int64_t badRecord = 0;
   std::string badName;
   std::string badTag;
-  /// For kTokenTooLong: the first 60 bytes of the token; badRecord is the
+  /// For kCatalogTokenTooLong: the first 60 bytes of the token; badRecord is the
   /// record it belongs to, 0 when it is the header or in the note.
   std::string tooLongStart;
 };
@@ -57,13 +51,13 @@ enum class CatalogFiles {
   kAnyButFolder,
 };
 
-/// Opens `path` and reads it into `catalog`. Prints nothing. kOpenFailed when
+/// Opens `path` and reads it into `catalog`. Prints nothing. kCatalogUnopened when
 /// `path` is not of the kinds allowed or cannot be opened or read.
 LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog,
                            CatalogFiles kinds = CatalogFiles::kRegularOnly);
 
 /// Reads an already opened stream into `catalog`, as readCatalogFile does
-/// after the open. Prints nothing; never gives kOpenFailed.
+/// after the open. Prints nothing; never gives kCatalogUnopened.
 LoadResult readCatalog(std::istream& in, ItemCatalog& catalog);
 
 /// Shows the interactive program's messages for `result`: the failed open

@@ -85,8 +85,8 @@ bool TokenReader::next(std::string_view& token) {
     start = position_;
     position_ = static_cast<std::size_t>(findSeparator(data + start, data + end_) - data);
     const std::size_t length = position_ - start;
-    if (length > kMaxTokenBytes - spill_.size()) {
-      spill_.append(data + start, kMaxTokenBytes - spill_.size());
+    if (length > kMaxCatalogTokenBytes - spill_.size()) {
+      spill_.append(data + start, kMaxCatalogTokenBytes - spill_.size());
       tooLong_ = true;
       return false;
     }

@@ -6,7 +6,7 @@
 // The stream is read in blocks of kBlockBytes; a token inside one block is
 // handed out as a view into it, without copying, and only a token that runs
 // over a block's end is gathered in a buffer of the reader's own. A token
-// longer than kMaxTokenBytes is not gathered whole: the reader stops there and
+// longer than kMaxCatalogTokenBytes is not gathered whole: the reader stops there and
 // says so, so that a file of one endless token cannot exhaust memory.
 #ifndef GLIMMERKIST_CATALOG_TOKEN_READER_H_
 #define GLIMMERKIST_CATALOG_TOKEN_READER_H_
@@ -17,14 +17,14 @@
 #include <string_view>
 #include <vector>
 
+#include "base/limits.h"
+
 namespace glimmerkist {
 
 class TokenReader {
  public:
   /// The size of one read from the stream.
   static constexpr std::size_t kBlockBytes = std::size_t{1} << 16;
-  /// The longest token the reader hands out: 64 MiB.
-  static constexpr std::size_t kMaxTokenBytes = std::size_t{64} << 20;
 
   explicit TokenReader(std::istream& in);
 
@@ -35,14 +35,14 @@ class TokenReader {
   /// Points `token` at the next token and returns true. The view stays valid
   /// until the next call. Returns false with `token` empty when the stream
   /// holds no further token, or when the next token is longer than
-  /// kMaxTokenBytes (then tooLong() is true); either way every later call
+  /// kMaxCatalogTokenBytes (then tooLong() is true); either way every later call
   /// returns false as well.
   bool next(std::string_view& token);
 
   /// As above, with the token copied into `token`.
   bool next(std::string& token);
 
-  /// True once a token longer than kMaxTokenBytes was met; nothing after
+  /// True once a token longer than kMaxCatalogTokenBytes was met; nothing after
   /// its start is read.
   bool tooLong() const { return tooLong_; }
 

@@ -31,7 +31,7 @@ void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNam
 void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
                          const GemNames& gemNames, ResultSaving saving) {
   std::ostream& out = terminal.out();
-  out << encounterReportText(generator, gemNames);
+  out << encounterReportText(generator.hoard(), gemNames);
   switch (saving) {
     case ResultSaving::kSaved:
       break;

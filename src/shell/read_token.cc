@@ -27,7 +27,7 @@ std::string readToken(Terminal& terminal) {
     }
     const char c = Traits::to_char_type(next);
     if (types.is(std::ctype_base::space, c)) break;
-    if (token.size() < kMaxTokenBytes) token += c;
+    if (token.size() < kMaxTypedTokenBytes) token += c;
   }
   return token;
 }

@@ -7,17 +7,14 @@
 #include <cstddef>
 #include <string>
 
+#include "base/limits.h"
 #include "base/terminal.h"
 
 namespace glimmerkist {
 
-/// The most bytes of one token that are kept. No entry of the program is
-/// longer; the rest of a longer token is read and dropped.
-constexpr std::size_t kMaxTokenBytes = 4096;
-
 /// Reads the next token from the terminal's input: leading white space is
 /// skipped, then everything up to, not including, the next white space or
-/// the end of input is taken, of which the first kMaxTokenBytes bytes are
+/// the end of input is taken, of which the first kMaxTypedTokenBytes bytes are
 /// returned. What follows the token stays unread. At the end of input the
 /// token is empty.
 ///

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "treasure/hoard_sheet.h"
+#include "treasure/hoard.h"
 
 namespace glimmerkist {
 namespace {
@@ -32,8 +32,10 @@ std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percen
   return *at;
 }
 
-ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
-                            std::uint32_t seed, const CoinRates& rates) {
+ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                            const CoinRates& rates) {
+  const ItemCatalog noItems{};
+  Hoard hoard;
   std::array<std::int64_t, kMetalCount> seen{};
   std::array<std::int64_t, kMetalCount> coinSum{};
   std::int64_t gems = 0;
@@ -44,15 +46,14 @@ ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, st
   totals.reserve(static_cast<std::size_t>(runs));
 
   for (std::int64_t i = 0; i < runs; ++i) {
-    drawHoard(generator, chart, hoardSeed(seed, i));
-    const Coins coins = hoardCoins(generator);
+    drawHoard(noItems, chart, hoardSeed(seed, i), hoard);
     for (int metal = 0; metal < kMetalCount; ++metal) {
-      if (coins[metal] > 0) ++seen[metal];
-      coinSum[metal] += coins[metal];
+      if (hoard.coins[metal] > 0) ++seen[metal];
+      coinSum[metal] += hoard.coins[metal];
     }
-    gems += generator.gems().count();
-    magicItems += generator.magicItems().count();
-    const std::int64_t total = treasureValue(coins, gemsWorth(generator.gems()), rates);
+    gems += hoard.gems.count();
+    magicItems += hoard.magicItems.count();
+    const std::int64_t total = totalValue(hoard, rates);
     totals.push_back(total);
     totalSum += static_cast<double>(total);
   }
@@ -75,7 +76,36 @@ ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, st
   return stats;
 }
 
+std::vector<std::string> chartStatsHeadings() {
+  std::vector<std::string> headings = {"Chart"};
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    headings.push_back(std::string(kMetalCodes[metal]) + " seen");
+    headings.push_back(std::string(kMetalCodes[metal]) + " mean");
+  }
+  for (const char* heading : {"Gems", "Items", "Mean gp", "P10 gp", "P50 gp", "P90 gp"}) {
+    headings.emplace_back(heading);
+  }
+  return headings;
+}
+
+std::vector<std::string> chartStatsCells(const ChartStats& stats) {
+  std::vector<std::string> cells = {std::string(1, kTreasureCharts[stats.chart].letter)};
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    cells.push_back(percent(stats.seenShare[metal]));
+    cells.push_back(printed("%.1f", stats.meanCount[metal]));
+  }
+  cells.push_back(printed("%.2f", stats.meanGems));
+  cells.push_back(printed("%.2f", stats.meanMagicItems));
+  cells.push_back(printed("%.2f", stats.meanTotalGp));
+  cells.push_back(formatGold(stats.p10));
+  cells.push_back(formatGold(stats.p50));
+  cells.push_back(formatGold(stats.p90));
+  return cells;
+}
+
 std::string chartStatsTable(const std::vector<ChartStats>& stats) {
+  // The widths of the columns after the chart's letter.
+  constexpr std::size_t kWidths[] = {7, 9, 7, 9, 7, 9, 7, 9, 7, 9, 9, 9, 12, 10, 10, 10};
   std::ostringstream out;
   out << "        Copper           Silver           Electrum         Gold             Platinum"
          "             Gems    Items   Total value in gp\n"
@@ -83,37 +113,26 @@ std::string chartStatsTable(const std::vector<ChartStats>& stats) {
   for (int metal = 0; metal < kMetalCount; ++metal) out << "   seen     mean";
   out << "     mean     mean        mean       p10       p50       p90\n";
   for (const ChartStats& chart : stats) {
-    out << " " << kTreasureCharts[chart.chart].letter << "    ";
-    for (int metal = 0; metal < kMetalCount; ++metal) {
-      out << padLeft(percent(chart.seenShare[metal]), 7)
-          << padLeft(printed("%.1f", chart.meanCount[metal]), 9);
-    }
-    out << padLeft(printed("%.2f", chart.meanGems), 9)
-        << padLeft(printed("%.2f", chart.meanMagicItems), 9)
-        << padLeft(printed("%.2f", chart.meanTotalGp), 12) << padLeft(formatGold(chart.p10), 10)
-        << padLeft(formatGold(chart.p50), 10) << padLeft(formatGold(chart.p90), 10) << "\n";
+    const std::vector<std::string> cells = chartStatsCells(chart);
+    out << " " << cells[0] << "    ";
+    for (std::size_t i = 1; i < cells.size(); ++i) out << padLeft(cells[i], kWidths[i - 1]);
+    out << "\n";
   }
   return out.str();
 }
 
 std::string chartStatsMarkdown(const std::vector<ChartStats>& stats) {
   std::ostringstream out;
-  out << "| Chart |";
-  for (int metal = 0; metal < kMetalCount; ++metal) {
-    out << " " << kMetalCodes[metal] << " seen | " << kMetalCodes[metal] << " mean |";
-  }
-  out << " Gems | Items | Mean gp | P10 gp | P50 gp | P90 gp |\n| --- |";
-  for (int column = 0; column < 2 * kMetalCount + 6; ++column) out << " ---: |";
+  const std::vector<std::string> headings = chartStatsHeadings();
+  out << "|";
+  for (const std::string& heading : headings) out << " " << heading << " |";
+  out << "\n| --- |";
+  for (std::size_t column = 1; column < headings.size(); ++column) out << " ---: |";
   out << "\n";
   for (const ChartStats& chart : stats) {
-    out << "| " << kTreasureCharts[chart.chart].letter << " |";
-    for (int metal = 0; metal < kMetalCount; ++metal) {
-      out << " " << percent(chart.seenShare[metal]) << " | "
-          << printed("%.1f", chart.meanCount[metal]) << " |";
-    }
-    out << " " << printed("%.2f", chart.meanGems) << " | " << printed("%.2f", chart.meanMagicItems)
-        << " | " << printed("%.2f", chart.meanTotalGp) << " | " << formatGold(chart.p10) << " | "
-        << formatGold(chart.p50) << " | " << formatGold(chart.p90) << " |\n";
+    out << "|";
+    for (const std::string& cell : chartStatsCells(chart)) out << " " << cell << " |";
+    out << "\n";
   }
   return out.str();
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "treasure/coin_rates.h"
-#include "treasure/treasure_generator.h"
+#include "treasure/treasure_chart.h"
 
 namespace glimmerkist {
 
@@ -38,10 +38,18 @@ struct ChartStats {
 /// REQUIRES: `values` is not empty.
 std::int64_t nearestRankPercentile(std::vector<std::int64_t>& values, int percent);
 
-/// Draws `runs` hoards of `chart` on `generator`, hoard i after
-/// srand(hoardSeed(seed, i)), and sums them up at `rates`. REQUIRES: runs >= 1.
-ChartStats gatherChartStats(TreasureGenerator& generator, std::int32_t chart, std::int64_t runs,
-                            std::uint32_t seed, const CoinRates& rates);
+/// Draws `runs` hoards of `chart`, hoard i after srand(hoardSeed(seed, i)),
+/// and sums them up at `rates`. No catalog is needed: the number of magic
+/// items a chart draws does not depend on what the catalog holds, and an
+/// empty one lets no item draw move the sequence. REQUIRES: runs >= 1.
+ChartStats gatherChartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+                            const CoinRates& rates);
+
+/// The headings of the figures' columns, "Chart", "cp seen", "cp mean", ...
+/// "P90 gp", and the cells of one chart under them, as every format shows
+/// them.
+std::vector<std::string> chartStatsHeadings();
+std::vector<std::string> chartStatsCells(const ChartStats& stats);
 
 /// The figures as an aligned text table, one line for each chart and a
 /// heading of two lines, every line ending in a line end.

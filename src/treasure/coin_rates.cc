@@ -65,8 +65,10 @@ int metalFromCode(std::string_view code) {
 }  // namespace
 
 const std::array<std::string_view, kMetalCount> kMetalCodes = {"cp", "sp", "ep", "gp", "pp"};
+const std::array<std::string_view, kMetalCount> kMetalNames = {
+    "Copper pieces", "Silver pieces", "Electrum pieces", "Gold pieces", "Platinum pieces"};
 
-bool parseRates(std::string_view text, CoinRates& rates, std::string& error) {
+Problem parseRates(std::string_view text, CoinRates& rates) {
   CoinRates parsed = rates;
   std::array<bool, kMetalCount> named{};
   while (true) {
@@ -74,34 +76,39 @@ bool parseRates(std::string_view text, CoinRates& rates, std::string& error) {
     const std::string_view entry = text.substr(0, comma);
     const std::size_t equals = entry.find('=');
     if (equals == std::string_view::npos) {
-      error = quotedInput(entry) + " is not of the form metal=value (cp, sp, ep, gp, pp)";
-      return false;
+      return {ProblemKind::kRatesForm, quotedInput(entry)};
     }
     const std::string_view code = entry.substr(0, equals);
     const std::string_view value = entry.substr(equals + 1);
     const int metal = metalFromCode(code);
     if (metal < 0) {
-      error = quotedInput(code) + " is no metal; the metals are cp, sp, ep, gp and pp";
-      return false;
+      return {ProblemKind::kRatesMetal, quotedInput(code)};
     }
     if (named[metal]) {
-      error = std::string(code) + " is given twice";
-      return false;
+      return {ProblemKind::kRatesTwice, std::string(code)};
     }
     named[metal] = true;
     const std::optional<std::int64_t> units =
         value.find('/') != std::string_view::npos ? readFraction(value) : readDecimal(value);
     if (!units || *units > kMaxRateGp * kUnitsPerGp) {
-      error = quotedInput(entry) + " is not a value from 0 to " + std::to_string(kMaxRateGp) +
-              " gp in steps of 0.0001 gp";
-      return false;
+      return {ProblemKind::kRatesValue, quotedInput(entry)};
     }
     parsed.units[metal] = *units;
     if (comma == std::string_view::npos) break;
     text.remove_prefix(comma + 1);
   }
   rates = parsed;
-  return true;
+  return {};
+}
+
+std::string ratesSentence(const CoinRates& rates) {
+  std::string sentence;
+  for (int metal = 0; metal < kMetalCount; ++metal) {
+    if (metal > 0) sentence += ", ";
+    sentence +=
+        "1 " + std::string(kMetalCodes[metal]) + " = " + formatGold(rates.units[metal]) + " gp";
+  }
+  return sentence;
 }
 
 std::string formatGold(std::int64_t units) {

@@ -12,14 +12,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/limits.h"
+#include "base/problem.h"
 #include "treasure/treasure_chart.h"
 
 namespace glimmerkist {
 
 /// Units of money in one gold piece.
 constexpr std::int64_t kUnitsPerGp = 10000;
-/// The most one coin may be worth, in gold pieces.
-constexpr std::int64_t kMaxRateGp = 10000;
 
 /// Coin counts of the five metals, indexed by Metal.
 using Coins = std::array<std::int32_t, kMetalCount>;
@@ -32,17 +32,22 @@ struct CoinRates {
 
 /// The metals' short names, as --rates and the JSON output spell them.
 extern const std::array<std::string_view, kMetalCount> kMetalCodes;
+/// The metals' names in tables: "Copper pieces" and so on.
+extern const std::array<std::string_view, kMetalCount> kMetalNames;
 
 /// Reads a list such as "pp=10,ep=1,cp=1/100" into `rates`; metals it does not
 /// name keep their value. A rate is a decimal number (5, 0.5, .05) or a
 /// fraction (1/2) of gold pieces, from 0 to kMaxRateGp, and a whole number of
-/// units. Returns false with a one-line reason in `error` otherwise, leaving
-/// `rates` unchanged.
-bool parseRates(std::string_view text, CoinRates& rates, std::string& error);
+/// units. Otherwise the problem, its detail the quoted entry, leaving `rates`
+/// unchanged.
+Problem parseRates(std::string_view text, CoinRates& rates);
 
 /// An amount of units as gold pieces, with no more decimals than it needs:
 /// "1234.5", "0.0001", "17", "-2.25".
 std::string formatGold(std::int64_t units);
+
+/// One sentence naming the coin values: "1 cp = 0.01 gp, ... 1 pp = 5 gp".
+std::string ratesSentence(const CoinRates& rates);
 
 /// An amount of units as a number of gold pieces (for JSON); exact for every
 /// amount below 2^53 units, shown back by formatGold's digits.

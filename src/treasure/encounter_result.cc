@@ -6,7 +6,8 @@
 namespace glimmerkist {
 
 bool writeEncounterResult(const TreasureGenerator& generator, const GemNames& gemNames) {
-  return replaceFileContents(kEncounterResultFileName, encounterResultText(generator, gemNames));
+  return replaceFileContents(kEncounterResultFileName,
+                             encounterResultText(generator.hoard(), gemNames));
 }
 
 }  // namespace glimmerkist

@@ -7,10 +7,6 @@
 namespace glimmerkist {
 namespace {
 
-std::string chartLetter(std::int32_t chart) {
-  return std::string(1, kTreasureCharts[chart].letter);
-}
-
 Json coinsJson(const Coins& coins) {
   Json json = Json::object();
   for (int metal = 0; metal < kMetalCount; ++metal) {
@@ -19,15 +15,15 @@ Json coinsJson(const Coins& coins) {
   return json;
 }
 
-Json splitJson(const HoardSheet& sheet, const HoardSheetOptions& options) {
-  const PartySplit split = splitCoins(sheet.coins, options.splitAmong);
+Json splitJson(const Hoard& hoard, const HoardOptions& options) {
+  const PartySplit split = splitCoins(hoard.coins, options.splitAmong);
   Json json = Json::object();
   json["characters"] = split.characters;
   json["each"] = coinsJson(split.each);
   json["each_gp"] = moneyJson(coinValue(split.each, options.rates));
   json["remainder"] = coinsJson(split.remainder);
   json["remainder_gp"] = moneyJson(coinValue(split.remainder, options.rates));
-  json["shared_gp"] = moneyJson(gemsWorth(sheet) * kUnitsPerGp);
+  json["shared_gp"] = moneyJson(gemsWorth(hoard.gems) * kUnitsPerGp);
   return json;
 }
 
@@ -47,18 +43,19 @@ void to_json(Json& json, const CoinRates& rates) {
   }
 }
 
-void to_json(Json& json, const GemLine& gem) {
+void to_json(Json& json, const Gem& gem) {
   json = Json::object();
-  json["name"] = gem.name.empty() ? Json(nullptr) : Json(gem.name);
-  json["value_gp"] = gem.valueGp;
+  json["name"] = isGemKind(gem.kind()) ? Json(storedGemNames()[gem.kind()]) : Json(nullptr);
+  json["value_gp"] = gem.printedValue();
 }
 
-void to_json(Json& json, const ItemLine& item) {
+void to_json(Json& json, const Item& item) {
   json = Json::object();
-  if (isCategoryCode(item.category)) {
-    json["name"] = item.name;
-    json["category"] = item.category;
-    json["tag"] = std::string(kCategoryTags[item.category]);
+  const std::int32_t category = item.getCategory();
+  if (isCategoryCode(category)) {
+    json["name"] = nameWithBlanks(item);
+    json["category"] = category;
+    json["tag"] = std::string(kCategoryTags[category]);
   } else {
     // Drawn from a category that holds no items.
     json["name"] = nullptr;
@@ -67,21 +64,23 @@ void to_json(Json& json, const ItemLine& item) {
   }
 }
 
-void to_json(Json& json, const PricedHoard& hoard) {
-  const HoardSheet& sheet = *hoard.sheet;
+void to_json(Json& json, const PricedHoard& priced) {
+  const Hoard& hoard = *priced.hoard;
   json = Json::object();
-  json["chart"] = chartLetter(sheet.chart);
-  json["seed"] = sheet.seed;
-  json["coins"] = coinsJson(sheet.coins);
-  json["gems"] = sheet.gems;
-  json["magic_items"] = sheet.magicItems;
-  json["total_gp"] = moneyJson(totalValue(sheet, hoard.options->rates));
-  if (hoard.options->splitAmong > 0) json["split"] = splitJson(sheet, *hoard.options);
+  json["chart"] = std::string(1, kTreasureCharts[hoard.chart].letter);
+  json["seed"] = hoard.seed;
+  json["coins"] = coinsJson(hoard.coins);
+  json["gems"] = Json::array();
+  for (const Gem& gem : hoard.gems) json["gems"].push_back(gem);
+  json["magic_items"] = Json::array();
+  for (const Item& item : hoard.magicItems) json["magic_items"].push_back(item);
+  json["total_gp"] = moneyJson(totalValue(hoard, priced.options->rates));
+  if (priced.options->splitAmong > 0) json["split"] = splitJson(hoard, *priced.options);
 }
 
 void to_json(Json& json, const ChartStats& stats) {
   json = Json::object();
-  json["chart"] = chartLetter(stats.chart);
+  json["chart"] = std::string(1, kTreasureCharts[stats.chart].letter);
   json["coins"] = Json::object();
   for (int metal = 0; metal < kMetalCount; ++metal) {
     json["coins"][std::string(kMetalCodes[metal])] = {{"seen", stats.seenShare[metal]},
@@ -95,13 +94,12 @@ void to_json(Json& json, const ChartStats& stats) {
                             {"p90", moneyJson(stats.p90)}};
 }
 
-std::string hoardsJson(const std::vector<HoardSheet>& sheets, const HoardSheetOptions& options) {
+std::string hoardsJson(const std::vector<Hoard>& hoards, const HoardOptions& options) {
   Json document = Json::object();
   document["format_version"] = kJsonFormatVersion;
   document["rates_gp"] = options.rates;
   document["hoards"] = Json::array();
-  for (const HoardSheet& sheet : sheets)
-    document["hoards"].push_back(PricedHoard{&sheet, &options});
+  for (const Hoard& hoard : hoards) document["hoards"].push_back(PricedHoard{&hoard, &options});
   return jsonText(document);
 }
 

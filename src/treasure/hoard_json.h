@@ -19,7 +19,8 @@
 
 #include "treasure/chart_stats.h"
 #include "treasure/coin_rates.h"
-#include "treasure/hoard_sheet.h"
+#include "treasure/hoard.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist {
 
@@ -31,16 +32,17 @@ using Json = nlohmann::ordered_json;
 
 /// A hoard together with the rates and split its sums depend on.
 struct PricedHoard {
-  const HoardSheet* sheet;
-  const HoardSheetOptions* options;
+  const Hoard* hoard;
+  const HoardOptions* options;
 };
 
 /// {"cp": 0.01, "sp": 0.1, "ep": 0.5, "gp": 1, "pp": 5}
 void to_json(Json& json, const CoinRates& rates);
 /// {"name": "Ruby", "value_gp": 7949}; a null name for a gem of no kind.
-void to_json(Json& json, const GemLine& gem);
-/// {"name", "category", "tag"}; all three null for an empty category's draw.
-void to_json(Json& json, const ItemLine& item);
+void to_json(Json& json, const Gem& gem);
+/// {"name", "category", "tag"}, the name as shown; all three null for an
+/// empty category's draw.
+void to_json(Json& json, const Item& item);
 /// {"chart", "seed", "coins", "gems", "magic_items", "total_gp"}, and
 /// "split" when the options ask for one.
 void to_json(Json& json, const PricedHoard& hoard);
@@ -53,7 +55,7 @@ void to_json(Json& json, const ChartStats& stats);
 Json moneyJson(std::int64_t units);
 
 /// {"format_version", "rates_gp", "hoards": [...]} with a line end.
-std::string hoardsJson(const std::vector<HoardSheet>& sheets, const HoardSheetOptions& options);
+std::string hoardsJson(const std::vector<Hoard>& hoards, const HoardOptions& options);
 
 /// {"format_version", "runs", "seed", "rates_gp", "charts": [...]} with a
 /// line end.

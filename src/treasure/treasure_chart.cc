@@ -1,5 +1,6 @@
 #include "treasure/treasure_chart.h"
 
+#include "base/quoted_input.h"
 #include "catalog/item_category.h"
 
 namespace glimmerkist {
@@ -80,6 +81,13 @@ std::int32_t chartIndexFromLetter(const std::string& text) {
   if (c >= 'a' && c <= 'z') return c - 'a';
   if (c >= 'A' && c <= 'Z') return c - 'A';
   return -1;
+}
+
+Problem readChart(const std::string& text, std::int32_t& chart) {
+  const std::int32_t read = chartIndexFromLetter(text);
+  if (read < 0) return {ProblemKind::kNoChart, quotedInput(text)};
+  chart = read;
+  return {};
 }
 
 }  // namespace glimmerkist

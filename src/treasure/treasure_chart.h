@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/problem.h"
+
 namespace glimmerkist {
 
 enum Metal : int { kCopper = 0, kSilver, kElectrum, kGold, kPlatinum };
@@ -79,6 +81,10 @@ extern const std::array<TreasureChart, kChartCount> kTreasureCharts;
 
 /// "a" or "A" gives 0, through "z" or "Z" giving 25; any other text -1.
 std::int32_t chartIndexFromLetter(const std::string& text);
+
+/// The chart that `text` names, as chartIndexFromLetter reads it, into
+/// `chart`; kNoChart with the quoted text for any other text.
+Problem readChart(const std::string& text, std::int32_t& chart);
 
 }  // namespace glimmerkist
 

@@ -1,11 +1,11 @@
-// TreasureGenerator is the program's one application object: the item
-// catalog, plus the hoard of the current encounter (a chart number, five coin
-// counts, gems and magic items) and the operations that fill the hoard by a
-// treasure chart.
+// TreasureGenerator is the interactive program's one application object: the
+// item catalog, plus the hoard of the current encounter (a chart number, five
+// coin counts, gems and magic items) and the operations that fill the hoard by
+// a treasure chart. The draws themselves are fillHoard's (hoard.h), which
+// every front end shares.
 #ifndef GLIMMERKIST_TREASURE_TREASURE_GENERATOR_H_
 #define GLIMMERKIST_TREASURE_TREASURE_GENERATOR_H_
 
-#include <array>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -13,13 +13,9 @@
 #include "base/terminal.h"
 #include "catalog/catalog_loader.h"
 #include "catalog/item_catalog.h"
-#include "catalog/item_list.h"
-#include "treasure/gem.h"
-#include "treasure/treasure_chart.h"
+#include "treasure/hoard.h"
 
 namespace glimmerkist {
-
-using GemList = RecordList<Gem>;
 
 class TreasureGenerator : public ItemCatalog {
  public:
@@ -33,7 +29,7 @@ class TreasureGenerator : public ItemCatalog {
   /// An empty catalog and an empty hoard, with no terminal: the caller fills
   /// the catalog (readCatalogFile) and reports as it sees fit, and an invalid
   /// chart empties the hoard without a report.
-  TreasureGenerator() { resetHoard(); }
+  TreasureGenerator() = default;
   ~TreasureGenerator() { resetHoard(); }
 
   TreasureGenerator(const TreasureGenerator&) = delete;
@@ -45,20 +41,22 @@ class TreasureGenerator : public ItemCatalog {
   /// Empties the hoard: chart -1, all counts 0, no gems, no magic items.
   void resetHoard();
 
-  std::int32_t getCopperPieces() const { return coins_[kCopper]; }
-  std::int32_t getSilverPieces() const { return coins_[kSilver]; }
-  std::int32_t getElectrumPieces() const { return coins_[kElectrum]; }
-  std::int32_t getGoldPieces() const { return coins_[kGold]; }
-  std::int32_t getPlatinumPieces() const { return coins_[kPlatinum]; }
-  std::int32_t coins(Metal metal) const { return coins_[metal]; }
+  std::int32_t getCopperPieces() const { return hoard_.coins[kCopper]; }
+  std::int32_t getSilverPieces() const { return hoard_.coins[kSilver]; }
+  std::int32_t getElectrumPieces() const { return hoard_.coins[kElectrum]; }
+  std::int32_t getGoldPieces() const { return hoard_.coins[kGold]; }
+  std::int32_t getPlatinumPieces() const { return hoard_.coins[kPlatinum]; }
+  std::int32_t coins(Metal metal) const { return hoard_.coins[metal]; }
 
-  const GemList& gems() const { return gems_; }
-  const ItemList& magicItems() const { return magicItems_; }
+  const GemList& gems() const { return hoard_.gems; }
+  const ItemList& magicItems() const { return hoard_.magicItems; }
   /// The chart last filled from, 0 to 25, or -1.
-  std::int32_t treasureChart() const { return treasureChart_; }
+  std::int32_t treasureChart() const { return hoard_.chart; }
+  /// The whole hoard, for the report and the result file.
+  const Hoard& hoard() const { return hoard_; }
 
   /// Appends `n` newly generated gems; n of 0 or less draws nothing.
-  void addGems(std::int32_t n);
+  void addGems(std::int32_t n) { glimmerkist::addGems(hoard_.gems, n); }
 
   /// Fills the hoard by the chart that `text` names ("a"/"A" to "z"/"Z");
   /// any other text is reported as an invalid chart.
@@ -69,17 +67,10 @@ class TreasureGenerator : public ItemCatalog {
   void generateTreasureByChart(std::int32_t chartIndex);
 
  private:
-  void fillCoins(const TreasureChart& chart);
-  void fillGems(const GemCell& cell);
-  void fillMagicItems(const ItemCell& cell);
-  void drawItems(const ItemDraw& draw);
   void reportInvalidChart();
 
   Terminal* terminal_ = nullptr;  // null: nothing is reported
-  GemList gems_;
-  ItemList magicItems_;
-  std::int32_t treasureChart_ = -1;
-  std::array<std::int32_t, kMetalCount> coins_{};
+  Hoard hoard_;
   LoadResult loadResult_;
 };
 

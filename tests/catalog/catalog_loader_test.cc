@@ -58,7 +58,7 @@ class CatalogLoaderTest : public ::testing::Test {
 
     ItemCatalog alone;
     const LoadResult read = readCatalogFile(kCatalogFileName, alone);
-    EXPECT_EQ(read.status, result_.status);
+    EXPECT_EQ(read.problem.kind, result_.problem.kind);
     EXPECT_EQ(read.filed, result_.filed);
     EXPECT_EQ(read.badRecord, result_.badRecord);
     EXPECT_EQ(read.badName, result_.badName);
@@ -115,7 +115,7 @@ TEST_F(CatalogLoaderTest, LoadsATypicalFile) {
   EXPECT_EQ(names(kHousehold), (Names{"Silver_Hand_Mirror", "Copper_Kettle"}));
   EXPECT_EQ(names(kPotions), (Names{"Potion_of_Rain"}));
   EXPECT_EQ(totalCount(), 3);
-  EXPECT_EQ(result_.status, LoadStatus::kLoaded);
+  EXPECT_EQ(result_.problem.kind, ProblemKind::kNone);
   EXPECT_EQ(result_.filed, 3);
   EXPECT_EQ(result_.badRecord, 0);
   EXPECT_EQ(result_.badName, "");
@@ -194,7 +194,7 @@ TEST_F(CatalogLoaderTest, FilesWithoutRecordsLoadQuietly) {
     startOver();
     EXPECT_EQ(load(content), kLoading) << content;
     EXPECT_EQ(totalCount(), 0) << content;
-    EXPECT_EQ(result_.status, LoadStatus::kLoaded) << content;
+    EXPECT_EQ(result_.problem.kind, ProblemKind::kNone) << content;
     EXPECT_EQ(result_.filed, 0) << content;
   }
 }
@@ -202,7 +202,7 @@ TEST_F(CatalogLoaderTest, FilesWithoutRecordsLoadQuietly) {
 TEST_F(CatalogLoaderTest, MissingFileIsReportedAndLeavesTheCatalogEmpty) {
   EXPECT_EQ(loadAsItIs(), kOpenFailed);
   EXPECT_EQ(totalCount(), 0);
-  EXPECT_EQ(result_.status, LoadStatus::kOpenFailed);
+  EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogUnopened);
   EXPECT_EQ(result_.filed, 0);
 }
 
@@ -211,7 +211,7 @@ TEST_F(CatalogLoaderTest, AFolderNamedDataTxtFailsToOpen) {
   writeFile("data.txt/Ring_of_Dew", "tccRings");
   EXPECT_EQ(loadAsItIs(), kOpenFailed);
   EXPECT_EQ(totalCount(), 0);
-  EXPECT_EQ(result_.status, LoadStatus::kOpenFailed);
+  EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogUnopened);
 }
 
 #ifndef _WIN32
@@ -222,7 +222,7 @@ TEST_F(CatalogLoaderTest, AnUnreadableFileFailsToOpen) {
   ASSERT_EQ(chmod("data.txt", 0), 0);
   EXPECT_EQ(loadAsItIs(), kOpenFailed);
   EXPECT_EQ(totalCount(), 0);
-  EXPECT_EQ(result_.status, LoadStatus::kOpenFailed);
+  EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogUnopened);
 }
 #endif
 
@@ -232,7 +232,7 @@ TEST_F(CatalogLoaderTest, UnmatchedTagIsReportedWithTheRecordsTokens) {
             "[clear]\n The data.txt file is corrupt. A data type did not match\n\n"
             "  Data: Ring_of_Dew - tccRing\n\n [pause]");
   EXPECT_EQ(totalCount(), 0);
-  EXPECT_EQ(result_.status, LoadStatus::kTagMismatch);
+  EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogTagMismatch);
   EXPECT_EQ(result_.filed, 0);
   EXPECT_EQ(result_.badRecord, 1);
   EXPECT_EQ(result_.badName, "Ring_of_Dew");
@@ -290,7 +290,7 @@ TEST_F(CatalogLoaderTest, OnlyAnExactTagMatches) {
               kLoading + mismatchReport("Blade", tag))
         << tag;
     EXPECT_EQ(names(kWeapons), (Names{"Sword_of_Dawn"})) << tag;
-    EXPECT_EQ(result_.status, LoadStatus::kTagMismatch) << tag;
+    EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogTagMismatch) << tag;
     EXPECT_EQ(result_.badTag, tag);
   }
 }
@@ -301,7 +301,7 @@ TEST_F(CatalogLoaderTest, ItemsBeforeABadRecordStayAndNothingAfterItIsRead) {
   EXPECT_EQ(names(kRings), (Names{"A"}));
   EXPECT_EQ(names(kWands), (Names{"B"}));
   EXPECT_EQ(totalCount(), 2);
-  EXPECT_EQ(result_.status, LoadStatus::kTagMismatch);
+  EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogTagMismatch);
   EXPECT_EQ(result_.filed, 2);
   EXPECT_EQ(result_.badRecord, 3);
   EXPECT_EQ(result_.badName, "C");
@@ -314,7 +314,7 @@ TEST_F(CatalogLoaderTest, AFileWithoutANoteLosesItsFirstToken) {
   EXPECT_EQ(load("Ring_of_Dew\ntccRings\nWand_of_Light\ntccWands\n"),
             kLoading + mismatchReport("tccRings", "Wand_of_Light"));
   EXPECT_EQ(totalCount(), 0);
-  EXPECT_EQ(result_.status, LoadStatus::kTagMismatch);
+  EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogTagMismatch);
   EXPECT_EQ(result_.badRecord, 1);
 }
 
@@ -333,7 +333,7 @@ TEST_F(CatalogLoaderTest, ANameAtTheEndWithoutATagIsReportedWithAnEmptyTag) {
               "  Data: Lonely_Name - \n\n [pause]");
     EXPECT_EQ(names(kRings), (Names{"Ring_of_Dew"}));
     EXPECT_EQ(totalCount(), 1);
-    EXPECT_EQ(result_.status, LoadStatus::kMissingTag);
+    EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogMissingTag);
     EXPECT_EQ(result_.filed, 1);
     EXPECT_EQ(result_.badRecord, 2);
     EXPECT_EQ(result_.badName, "Lonely_Name");
@@ -356,7 +356,7 @@ TEST_F(CatalogLoaderTest, ANoteNeverClosedIsReportedAndFilesNothing) {
               "[clear]\n The data.txt file is corrupt. The note is never closed\n\n [pause]")
         << content;
     EXPECT_EQ(totalCount(), 0) << content;
-    EXPECT_EQ(result_.status, LoadStatus::kNoteNotClosed) << content;
+    EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogNoteNotClosed) << content;
     EXPECT_EQ(result_.filed, 0) << content;
   }
 }
@@ -392,7 +392,7 @@ TEST_F(CatalogLoaderTest, TheLastRecordIsFiledOnceHoweverTheFileEnds) {
         << int{ending[0]};
     EXPECT_EQ(names(kWeapons), (Names{"Sword_of_Dawn"})) << int{ending[0]};
     EXPECT_EQ(totalCount(), 1);
-    EXPECT_EQ(result_.status, LoadStatus::kLoaded);
+    EXPECT_EQ(result_.problem.kind, ProblemKind::kNone);
   }
 }
 
@@ -493,14 +493,14 @@ TEST_F(CatalogLoaderTest, ATokenLongerThan64MiBIsReportedWithItsStart) {
   const std::size_t kMax = std::size_t{64} << 20;
   const std::string letters(100, 'L');
   const std::string shown = std::string(60, 'L') + "...";
-  const LoadStatus kTooLong = LoadStatus::kTokenTooLong;
-  const LoadStatus kLoaded = LoadStatus::kLoaded;
+  const ProblemKind kTooLong = ProblemKind::kCatalogTokenTooLong;
+  const ProblemKind kLoaded = ProblemKind::kNone;
   const struct {
     const char* what;
     std::string before;
     std::size_t length;
     std::string after;
-    LoadStatus status;
+    ProblemKind status;
     std::int64_t record;
     Names rings;
   } cases[] = {
@@ -539,7 +539,7 @@ TEST_F(CatalogLoaderTest, ATokenLongerThan64MiBIsReportedWithItsStart) {
       append << c.after;
     }
     const std::string screen = loadAsItIs();
-    EXPECT_EQ(result_.status, c.status);
+    EXPECT_EQ(result_.problem.kind, c.status);
     EXPECT_EQ(result_.badRecord, c.record);
     EXPECT_EQ(result_.filed, static_cast<std::int64_t>(c.rings.size()));
     Names rings = names(kRings);

@@ -173,7 +173,7 @@ class GeneratedBuffer : public std::streambuf {
 };
 
 TEST(TokenReaderTest, ATokenLongerThan64MiBEndsTheReading) {
-  const std::size_t kMax = TokenReader::kMaxTokenBytes;
+  const std::size_t kMax = kMaxCatalogTokenBytes;
   ASSERT_EQ(kMax, std::size_t{64} * 1024 * 1024);
   const struct {
     const char* what;

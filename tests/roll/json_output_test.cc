@@ -13,7 +13,7 @@
 #include "support/reference_random.h"
 #include "support/temp_dir.h"
 #include "treasure/gem_names.h"
-#include "treasure/hoard_sheet.h"
+#include "treasure/hoard.h"
 #include "treasure/treasure_generator.h"
 
 namespace glimmerkist::roll {

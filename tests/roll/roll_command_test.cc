@@ -22,7 +22,7 @@
 #include "roll_run.h"
 #include "support/reference_random.h"
 #include "support/temp_dir.h"
-#include "treasure/hoard_sheet.h"
+#include "treasure/hoard.h"
 
 namespace glimmerkist::roll {
 namespace {

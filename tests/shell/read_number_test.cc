@@ -71,7 +71,7 @@ TEST(ReadNumberTest, EndOfInputReadsAsZeroEveryTime) {
 }
 
 TEST(ReadTokenTest, KeepsTheFirstBytesOfALongTokenAndGoesOnAfterIt) {
-  const std::string kept(kMaxTokenBytes, 'a');
+  const std::string kept(kMaxTypedTokenBytes, 'a');
   const struct {
     const char* what;
     std::string input;
@@ -93,7 +93,7 @@ TEST(ReadTokenTest, KeepsTheFirstBytesOfALongTokenAndGoesOnAfterIt) {
 }
 
 TEST(ReadNumberTest, LongTokensReadAsTheirFirstBytes) {
-  const std::string zeros(kMaxTokenBytes, '0');
+  const std::string zeros(kMaxTypedTokenBytes, '0');
   const struct {
     const char* what;
     std::string token;

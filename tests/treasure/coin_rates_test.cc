@@ -40,8 +40,8 @@ TEST(CoinRatesTest, ListsChangeOnlyTheMetalsTheyName) {
   };
   for (const Case& c : cases) {
     CoinRates rates;
-    std::string error;
-    EXPECT_TRUE(parseRates(c.text, rates, error)) << c.text << ": " << error;
+    const Problem problem = parseRates(c.text, rates);
+    EXPECT_TRUE(problem.ok()) << c.text << ": " << problem.text();
     EXPECT_EQ(rates.units, c.units) << c.text;
   }
 }
@@ -77,8 +77,9 @@ TEST(CoinRatesTest, BadListsAreRefusedWithAReasonAndChangeNothing) {
   };
   for (const Case& c : cases) {
     CoinRates rates;
-    std::string error;
-    EXPECT_FALSE(parseRates(c.text, rates, error)) << c.text;
+    const Problem problem = parseRates(c.text, rates);
+    const std::string error = problem.text();
+    EXPECT_FALSE(problem.ok()) << c.text;
     EXPECT_NE(error.find(c.reason), std::string::npos) << c.text << ": " << error;
     EXPECT_EQ(error.find('\n'), std::string::npos);
     EXPECT_EQ(rates.units, CoinRates().units) << c.text;
@@ -113,13 +114,12 @@ TEST(CoinRatesTest, CoinValueIsExact) {
   EXPECT_EQ(coinValue({150, 25, 3, 7, 2}, CoinRates()), 225000);
 
   CoinRates rates;
-  std::string error;
-  ASSERT_TRUE(parseRates("cp=1/200,sp=1/20,ep=1,pp=10", rates, error));
+  ASSERT_TRUE(parseRates("cp=1/200,sp=1/20,ep=1,pp=10", rates).ok());
   // 150 × 0.005 + 25 × 0.05 + 3 + 7 + 20 = 0.75 + 1.25 + 30 = 32 gp.
   EXPECT_EQ(coinValue({150, 25, 3, 7, 2}, rates), 320000);
 
   // The largest counts at the highest rate stay exact.
-  ASSERT_TRUE(parseRates("cp=10000,sp=10000,ep=10000,gp=10000,pp=10000", rates, error));
+  ASSERT_TRUE(parseRates("cp=10000,sp=10000,ep=10000,gp=10000,pp=10000", rates).ok());
   const std::int32_t most = 2147483647;
   EXPECT_EQ(coinValue({most, most, most, most, most}, rates), 5LL * most * 100000000LL);
 }

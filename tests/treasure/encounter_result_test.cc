@@ -210,7 +210,7 @@ TEST_F(EncounterResultTest, GemsAndItemsTogether) {
   addGems(2);  // after chart S, which leaves no gems
   ASSERT_TRUE(write());
   EXPECT_EQ(readFile(kFileName), fileWithoutCoins(" Azurite 20 gp,\n Onyz 25 gp\n", potionLines()));
-  EXPECT_EQ(encounterResultText(generator_, gemNames_), readFile(kFileName));
+  EXPECT_EQ(encounterResultText(generator_.hoard(), gemNames_), readFile(kFileName));
 }
 
 TEST_F(EncounterResultTest, AnEmptyDrawShowsAnEmptyName) {

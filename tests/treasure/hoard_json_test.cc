@@ -5,6 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "base/random.h"
+#include "treasure/gem_names.h"
+
 namespace glimmerkist {
 namespace {
 
@@ -27,33 +30,45 @@ TEST(HoardJsonTest, MoneyIsTheShortestExactDecimal) {
 }
 
 TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
-  HoardSheet sheet;
-  sheet.chart = 12;  // M
-  sheet.seed = 5;
-  sheet.coins = {0, 0, 1, 5000, 0};  // 0.5 gp of electrum, 5000 gp
-  sheet.gems = {{"Ruby", 7949}, {"", 3}};
-  const std::string controls = "Esc\x1b Csi\xc2\x9b caf\xc3\xa9";
-  sheet.magicItems = {{"Ring of Dew", 2}, {"", -1}, {controls, 2}};
-  HoardSheetOptions options;
+  Hoard hoard;
+  hoard.chart = 12;  // M
+  hoard.seed = 5;
+  hoard.coins = {0, 0, 1, 5000, 0};  // 0.5 gp of electrum, 5000 gp
+  srand(7);
+  Gem drawn;
+  drawn.generate();
+  hoard.gems.append(drawn);
+  hoard.gems.append(Gem());  // of no kind, worth -1 as printed
+  Item ring;
+  ring.setCategory(tccRings);
+  ring.setName("Ring_of_Dew");
+  hoard.magicItems.append(ring);
+  hoard.magicItems.append(noItem);
+  Item controls = ring;
+  controls.setName("Esc\x1b_Csi\xc2\x9b_caf\xc3\xa9");
+  hoard.magicItems.append(controls);
+  HoardOptions options;
   options.splitAmong = 2;
-  const std::string text = hoardsJson({sheet}, options);
+  const std::string text = hoardsJson({hoard}, options);
   EXPECT_EQ(text.rfind("{\n  \"format_version\": 1,\n", 0), 0u) << text;
   EXPECT_EQ(text.back(), '\n');
 
   const nlohmann::json document = nlohmann::json::parse(text);
-  const nlohmann::json& hoard = document["hoards"][0];
-  EXPECT_EQ(hoard["chart"], "M");
-  EXPECT_EQ(hoard["seed"], 5);
-  EXPECT_EQ(hoard["gems"][0], (nlohmann::json{{"name", "Ruby"}, {"value_gp", 7949}}));
-  EXPECT_TRUE(hoard["gems"][1]["name"].is_null());
-  EXPECT_EQ(hoard["magic_items"][0],
+  const nlohmann::json& written = document["hoards"][0];
+  EXPECT_EQ(written["chart"], "M");
+  EXPECT_EQ(written["seed"], 5);
+  EXPECT_EQ(written["gems"][0], (nlohmann::json{{"name", std::string(kGemNames[drawn.kind()])},
+                                                {"value_gp", drawn.printedValue()}}));
+  EXPECT_TRUE(written["gems"][1]["name"].is_null());
+  EXPECT_EQ(written["magic_items"][0],
             (nlohmann::json{{"name", "Ring of Dew"}, {"category", 2}, {"tag", "tccRings"}}));
-  EXPECT_TRUE(hoard["magic_items"][1]["tag"].is_null());
+  EXPECT_TRUE(written["magic_items"][1]["tag"].is_null());
+  // 0.5 + 5000 + the gem - 1 gp.
+  const std::string total = std::to_string(4999 + drawn.printedValue()) + ".5";
+  EXPECT_NE(text.find("\"total_gp\": " + total), std::string::npos) << text;
   // The exact name, with no control character left raw in the text.
-  EXPECT_EQ(hoard["magic_items"][2]["name"], controls);
+  EXPECT_EQ(written["magic_items"][2]["name"], "Esc\x1b Csi\xc2\x9b caf\xc3\xa9");
   EXPECT_NE(text.find("\"Esc\\u001b Csi\\u009b caf\xc3\xa9\""), std::string::npos) << text;
-  // 0.5 + 5000 + 7949 + 3 gp.
-  EXPECT_NE(text.find("\"total_gp\": 12952.5"), std::string::npos) << text;
   EXPECT_NE(text.find("\"each_gp\": 2500"), std::string::npos) << text;
   EXPECT_NE(text.find("\"remainder_gp\": 0.5"), std::string::npos) << text;
   EXPECT_NE(text.find("\"rates_gp\": {\n    \"cp\": 0.01,"), std::string::npos) << text;

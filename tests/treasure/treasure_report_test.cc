@@ -37,14 +37,37 @@ TEST(TreasureReportTest, PickedItemsShowTheirNameWithBlanksForUnderscores) {
 }
 
 TEST(TreasureReportTest, AnEmptyHoardOnScreenAndInTheFile) {
-  const TreasureGenerator generator;
+  const Hoard hoard;
   const GemNames gemNames = filledGemNames();
   const std::string coins =
       "\n TREASURE FOUND:\n\n Coins -\n Copper Pieces: 0\n Silver Pieces: 0\n"
       " Electrum Pieces: 0\n Gold Pieces: 0\n Platinum Pieces: 0\n\n Gems -\n";
-  EXPECT_EQ(encounterReportText(generator, gemNames), coins + " None\n\n Magic Items -\n None\n\n");
-  EXPECT_EQ(encounterResultText(generator, gemNames),
+  EXPECT_EQ(encounterReportText(hoard, gemNames), coins + " None\n\n Magic Items -\n None\n\n");
+  EXPECT_EQ(encounterResultText(hoard, gemNames),
             coins + " None\n\n Magic Items -\n None\n\n\n\n ");
+}
+
+TEST(TreasureReportTest, MarkdownCellsShowNamesAsTheyAre) {
+  const struct {
+    const char* name;
+    const char* cell;
+  } cases[] = {
+      {"Sword +1", "Sword +1"},
+      {"Bag | Bottle", "Bag \\| Bottle"},  // an unescaped | would split the cell
+      {"*Shining* Star", "\\*Shining\\* Star"},
+      {"Rod_of_Rule", "Rod\\_of\\_Rule"},
+      {"~~Struck~~", "\\~\\~Struck\\~\\~"},
+      {"`code`", "\\`code\\`"},
+      {"<b>Bold</b>", "\\<b\\>Bold\\</b\\>"},
+      {"Salt & Pepper &amp;", "Salt \\& Pepper \\&amp;"},
+      {"[Link](x)", "\\[Link\\](x)"},
+      {"![Image](x)", "\\!\\[Image\\](x)"},
+      {"Back\\slash", "Back\\\\slash"},
+      {"# Heading", "\\# Heading"},
+      {"Two\nLines\r", "Two Lines "},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(markdownCell(c.name), c.cell) << c.name;
 }
 
 }  // namespace

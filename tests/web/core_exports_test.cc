@@ -27,22 +27,29 @@ std::vector<std::string> replyParts() {
   return parts;
 }
 
-std::string problem(const char* message) {
+std::string problem(const std::string& message) {
   return std::string("{\"problem\":\"") + message + "\"}";
 }
 
-TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsDocumentAndItsFile) {
+const std::string kRates = "1 cp = 0.01 gp, 1 sp = 0.1 gp, 1 ep = 0.5 gp, 1 gp = 1 gp, 1 pp = 5 gp";
+
+TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
   struct Case {
     const char* address;
     std::string meta;  // part 0
     std::size_t parts;
   };
   const Case cases[] = {
-      {"chart=h&seed=42&split=4", R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4})",
-       4},
-      {"chart=Z", R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0})", 4},
+      {"chart=h&seed=42&split=4",
+       R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4,"rates":")" + kRates + "\"}", 5},
+      {"chart=Z",
+       R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0,"rates":")" + kRates +
+           "\"}",
+       5},
       {"chart=H&seed=4294967296", problem(kSeedMessage), 1},
-      {"chart=H&split=0", problem(kSplitMessage), 1},
+      {"chart=H&split=0", problem(splitMessage()), 1},
+      {"chart=1", problem(kChartMessage), 1},
+      {"chart=HH", problem(kChartMessage), 1},
       {"chart=H&&", problem(kAddressMessage), 1},
       {"", problem(kAddressMessage), 1},
   };
@@ -51,16 +58,13 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsDocumentAndItsFile) {
     const std::vector<std::string> parts = replyParts();
     ASSERT_EQ(parts.size(), c.parts) << c.address;
     EXPECT_EQ(parts[0], c.meta) << c.address;
-    if (c.parts == 4) {
+    if (c.parts == 5) {
       EXPECT_EQ(parts[1].front(), '{') << c.address;
-      EXPECT_EQ(parts[2].rfind("\n TREASURE FOUND:\n\n", 0), 0u) << parts[2];
-      EXPECT_EQ(parts[3].front(), '{') << c.address;
+      EXPECT_EQ(parts[2].rfind("### Hoard 1 of 1: chart ", 0), 0u) << parts[2];
+      EXPECT_EQ(parts[3].rfind("\n TREASURE FOUND:\n\n", 0), 0u) << parts[3];
+      EXPECT_EQ(parts[4].front(), '{') << c.address;
     }
   }
-  // The invalid-chart report is the charts' own screen.
-  gk_draw_hoard(put("chart=1"), 1);
-  EXPECT_NE(replyParts()[0].find("There was an error with the Treasure Chart variable."),
-            std::string::npos);
 }
 
 TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
@@ -73,8 +77,8 @@ TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
       {"charts=Q&runs=10000000&seed=3", R"({"charts":[16],"runs":10000000,"seed":3})"},
       {"charts=&runs=5&seed=1", problem(kChartsMessage)},
       {"charts=A1&runs=5&seed=1", problem(kChartsMessage)},
-      {"charts=A&runs=0&seed=1", problem(kRunsMessage)},
-      {"charts=A&runs=10000001&seed=1", problem(kRunsMessage)},
+      {"charts=A&runs=0&seed=1", problem(runsMessage())},
+      {"charts=A&runs=10000001&seed=1", problem(runsMessage())},
       {"charts=A&runs=5&seed=x", problem(kSeedMessage)},
       {"charts=A&runs=5&colour=red", problem(kChartsMessage)},
   };
@@ -85,11 +89,14 @@ TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
   // The counting itself refuses what no plan gives.
   for (const auto& [chart, runs] : {std::pair{26, 5.0}, {-1, 5.0}, {0, 0.5}, {0, 1e8}}) {
     gk_chart_stats(chart, runs, 1);
-    EXPECT_EQ(replyParts(), std::vector<std::string>{problem(kRunsMessage)})
+    EXPECT_EQ(replyParts(), std::vector<std::string>{problem(runsMessage())})
         << chart << " " << runs;
   }
+  // Chart M: 2 to 8 gold pieces in every hoard and nothing else.
   gk_chart_stats(12, 3, 1);
-  EXPECT_EQ(replyParts().size(), 2u);
+  const std::string reply = replyParts().at(0);
+  EXPECT_EQ(reply.rfind(R"({"figures":{"chart":"M",)", 0), 0u) << reply;
+  EXPECT_NE(reply.find(R"("cells":["M","0.0%","0.0",)"), std::string::npos) << reply;
 }
 
 }  // namespace

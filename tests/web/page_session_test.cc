@@ -11,6 +11,7 @@
 #include "shell/program.h"
 #include "support/fake_terminal.h"
 #include "support/temp_dir.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist::web {
 namespace {
@@ -37,6 +38,10 @@ class PageSessionTest : public ::testing::Test {
     return terminal.transcript();
   }
 
+  std::string line(std::int32_t category, std::uint32_t seed) {
+    return pickedItemLine(session_.pickItem(category, seed));
+  }
+
   HoardOutcome draw(const std::string& chart, const std::string& seed,
                     const std::string& split = "", std::uint32_t fresh = 0) {
     return session_.drawHoard(HoardAddress{chart, seed, split}, fresh);
@@ -59,81 +64,74 @@ TEST_F(PageSessionTest, EveryChartSavesTheResultFileOfTheProgramsFirstEncounter)
   }
 }
 
-TEST_F(PageSessionTest, ProblemsComeBackAsTheProgramsMessagesAndDrawNothing) {
+TEST_F(PageSessionTest, ProblemsComeBackInThePagesWordsAndDrawNothing) {
   struct Case {
     const char* chart;
     const char* seed;
     const char* split;
     std::string problem;
   };
-  const std::string invalidChart =
-      "\n There was an error with the Treasure Chart variable.\n"
-      " Please verify that the value is a vlue of A to Z.\n ";
   const Case cases[] = {
-      {"1", "5", "", invalidChart},       {"HH", "5", "", invalidChart},
-      {"", "5", "", invalidChart},        {"H", "x", "", kSeedMessage},
-      {"H", "-5", "", kSeedMessage},      {"H", "5", "0", kSplitMessage},
-      {"H", "5", "10001", kSplitMessage},
+      {"1", "5", "", kChartMessage},       {"HH", "5", "", kChartMessage},
+      {"", "5", "", kChartMessage},        {"H", "x", "", kSeedMessage},
+      {"H", "-5", "", kSeedMessage},       {"H", "5", "0", splitMessage()},
+      {"H", "5", "10001", splitMessage()},
   };
   for (const Case& c : cases) {
     const HoardOutcome hoard = draw(c.chart, c.seed, c.split);
     EXPECT_EQ(hoard.problem, c.problem) << c.chart << " " << c.seed << " " << c.split;
     EXPECT_EQ(hoard.json, "");
+    EXPECT_EQ(hoard.markdown, "");
     EXPECT_EQ(hoard.resultFile, "");
   }
 }
 
 TEST_F(PageSessionTest, AHoardWithoutASeedTakesTheFreshOneAndStatesIt) {
   const HoardOutcome fresh = draw("h", "", "4", 77);
-  EXPECT_EQ(fresh.seed, 77u);
+  EXPECT_EQ(fresh.hoard.seed, 77u);
   EXPECT_EQ(fresh.address, "chart=H&seed=77&split=4");
   EXPECT_EQ(draw("H", "77", "4", 5).json, fresh.json);
   EXPECT_NE(fresh.json.find("\"characters\": 4"), std::string::npos) << fresh.json;
 }
 
-TEST_F(PageSessionTest, PicksAreTheProgramsItemLines) {
+TEST_F(PageSessionTest, PicksAreTheProgramsItems) {
   for (std::uint32_t seed : {3u, 99u}) {
     // Menu choice 1 with category 2, and choice 2, each the program's first
     // draw after the seed.
     const std::string byCategory = interactive(seed, "1\n2\n0\n");
-    EXPECT_NE(byCategory.find("\n\n " + session_.pickItem(2, seed) + "\n\n "), std::string::npos)
-        << byCategory;
+    EXPECT_NE(byCategory.find("\n\n " + line(2, seed) + "\n\n "), std::string::npos) << byCategory;
     const std::string anyCategory = interactive(seed, "2\n0\n");
-    EXPECT_NE(anyCategory.find("\n\n " + session_.pickItem(-1, seed) + "\n\n "), std::string::npos)
+    EXPECT_NE(anyCategory.find("\n\n " + line(-1, seed) + "\n\n "), std::string::npos)
         << anyCategory;
   }
-  EXPECT_EQ(session_.pickItem(5, 1), "A(n) ");
+  EXPECT_EQ(session_.pickItem(5, 1).getCategory(), kNoCategory);
 }
 
 TEST_F(PageSessionTest, ACorruptCatalogKeepsTheItemsBeforeTheBadRecordAndItsReport) {
   const CatalogOutcome outcome =
       session_.loadCatalog("<note> </note> Good_Ring tccRings Bad_Thing tccNope Late tccWeapons");
-  EXPECT_EQ(outcome.result.status, LoadStatus::kTagMismatch);
-  EXPECT_EQ(outcome.screen,
-            "\n The data.txt file is corrupt. A data type did not match\n\n"
-            "  Data: Bad_Thing - tccNope\n\n ");
+  EXPECT_EQ(outcome.result.problem.kind, ProblemKind::kCatalogTagMismatch);
+  EXPECT_EQ(outcome.message,
+            "This catalog is corrupt at record 2, \"Bad_Thing\" \"tccNope\": the tag is none of "
+            "the 18 category tags. The items before the problem are kept.");
   EXPECT_EQ(outcome.counts[2], 1);
   EXPECT_EQ(outcome.counts[17], 0);
-  EXPECT_EQ(session_.pickItem(2, 1), "A(n) Good Ring");
+  EXPECT_EQ(line(2, 1), "A(n) Good Ring");
 
   const CatalogOutcome clean = session_.loadCatalog(kCatalog);
-  EXPECT_EQ(clean.result.status, LoadStatus::kLoaded);
-  EXPECT_EQ(clean.screen, "");
+  EXPECT_EQ(clean.result.problem.kind, ProblemKind::kNone);
+  EXPECT_EQ(clean.message, "");
   EXPECT_EQ(clean.counts[2], 2);
 }
 
 TEST_F(PageSessionTest, StatisticsAreTheCatalogFreeTableOfTheChart) {
-  // Chart J holds 3 to 24 copper pieces and nothing else; its table has a
-  // heading, a rule and its one row.
-  const std::string table = session_.chartStats(9, 1000, 1);
-  const std::string row = table.substr(table.rfind("| J |"));
-  EXPECT_EQ(row.rfind("| J | 100.0% | ", 0), 0u) << row;
-  EXPECT_NE(row.find(" | 0.0% | 0.0 | 0.00 | 0.00 | "), std::string::npos) << row;
-  // Chart S draws magic items only: with or without a catalog the figures
-  // are the same, as no item draw moves the sequence.
-  const std::string before = session_.chartStats(18, 500, 7);
-  session_.loadCatalog("");
-  EXPECT_EQ(session_.chartStats(18, 500, 7), before);
+  // Chart J holds 3 to 24 copper pieces and nothing else.
+  const std::vector<std::string> cells = chartStatsCells(PageSession::chartStats(9, 1000, 1));
+  ASSERT_EQ(cells.size(), chartStatsHeadings().size());
+  EXPECT_EQ(cells[0], "J");
+  EXPECT_EQ(cells[1], "100.0%");
+  EXPECT_EQ(cells[3], "0.0%");
+  EXPECT_EQ(cells[11], "0.00");  // no gems
 }
 
 }  // namespace

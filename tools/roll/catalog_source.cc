@@ -27,26 +27,12 @@ std::string defaultCatalog() {
 }
 
 std::string describeLoadProblem(const LoadResult& result, const std::string& path) {
-  const std::string file = quotedPath(path);
-  const std::string record = "record " + std::to_string(result.badRecord);
-  switch (result.status) {
-    case LoadStatus::kLoaded:
-      return "";
-    case LoadStatus::kOpenFailed:
-      return describeOpenFailure(path);
-    case LoadStatus::kTagMismatch:
-      return file + ": " + record + ", " + quotedInput(result.badName) + " " +
-             quotedInput(result.badTag) + ": the tag is none of the 18 category tags";
-    case LoadStatus::kMissingTag:
-      return file + ": " + record + ", " + quotedInput(result.badName) +
-             ": the file ends before the record's tag";
-    case LoadStatus::kNoteNotClosed:
-      return file + ": the note opened by <note> is never closed by </note>";
-    case LoadStatus::kTokenTooLong:
-      return file + ": " + (result.badRecord > 0 ? record + ", " : "") +
-             quotedInput(result.tooLongStart) + "...: a token longer than 64 MiB";
-  }
-  return file + ": the catalog did not load";
+  const Problem& problem = result.problem;
+  if (problem.ok()) return "";
+  if (problem.kind == ProblemKind::kCatalogUnopened) return describeOpenFailure(path);
+  std::string line = quotedPath(path) + ": ";
+  if (!problem.detail.empty()) line += problem.detail + ": ";
+  return line + problem.message();
 }
 
 std::string describeOpenFailure(const std::string& path) {

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/limits.h"
 #include "base/quoted_input.h"
 #include "base/random.h"
+#include "base/whole_number.h"
 #include "catalog/item_category.h"
 #include "roll/roll_commands.h"
 #include "treasure/treasure_chart.h"
@@ -21,16 +23,17 @@
 namespace glimmerkist::roll {
 namespace {
 
-constexpr std::int32_t kMaxCount = 10000;
-constexpr std::int32_t kMaxSplit = 10000;
-constexpr std::int64_t kMaxRuns = 10000000;
+// "1 to N": the numbers a count may take.
+std::string upTo(std::int64_t most) { return "1 to " + std::to_string(most); }
 
 // Every line of the help stays within 80 columns.
-const char kRatesHelp[] =
-    "Coins count at 1 cp = 1/100 gp, 1 sp = 1/10 gp, 1 ep = 1/2 gp and\n"
-    "1 pp = 5 gp, gems at the whole gold pieces they are shown with. Change a\n"
-    "coin's value with --rates, such as --rates pp=10,ep=1 or --rates cp=1/200:\n"
-    "from 0 to 10000 gp in steps of 0.0001, written 0.05 or 1/20.";
+std::string ratesHelp() {
+  return "Coins count at 1 cp = 1/100 gp, 1 sp = 1/10 gp, 1 ep = 1/2 gp and\n"
+         "1 pp = 5 gp, gems at the whole gold pieces they are shown with. Change a\n"
+         "coin's value with --rates, such as --rates pp=10,ep=1 or --rates cp=1/200:\n"
+         "from 0 to " +
+         std::to_string(kMaxRateGp) + " gp in steps of 0.0001, written 0.05 or 1/20.";
+}
 
 const char kHoardSeedHelp[] =
     "Every hoard states its seed; --seed with that number draws the same hoard\n"
@@ -65,14 +68,13 @@ CLI::Validator validator(std::function<std::string(std::string&)> check) {
 CLI::Validator wholeNumber(std::uint64_t low, std::uint64_t high) {
   return validator([low, high](std::string& text) -> std::string {
     std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, problem] = std::from_chars(text.data(), end, value);
-    if (!text.empty() && problem == std::errc::result_out_of_range && stop == end) {
-      return quotedInput(text) + " is out of range " + std::to_string(low) + " to " +
-             std::to_string(high);
+    const Problem problem = readWholeNumber(text, 0, UINT64_MAX, value);
+    if (problem.kind == ProblemKind::kNumberOutOfRange) {
+      // Past 2^64 - 1: no number CLI11 could range-check, but a number.
+      return problem.text() + " " + std::to_string(low) + " to " + std::to_string(high);
     }
-    if (text.empty() || problem != std::errc() || stop != end) {
-      return quotedInput(text) + " is not a whole number";
+    if (!problem.ok()) {
+      return Problem{ProblemKind::kNotWholeNumber, quotedInput(text)}.text();
     }
     text = std::to_string(value);
     return "";
@@ -87,8 +89,9 @@ CLI::Validator range(T low, T high) {
 
 CLI::Validator chartLetter() {
   return validator([](std::string& text) -> std::string {
-    const std::int32_t chart = chartIndexFromLetter(text);
-    if (chart < 0) return quotedInput(text) + " is no chart; a chart is one letter, A to Z";
+    std::int32_t chart = 0;
+    const Problem problem = readChart(text, chart);
+    if (!problem.ok()) return problem.text();
     text = std::to_string(chart);
     return "";
   });
@@ -129,10 +132,10 @@ CLI::Validator notEmpty(const char* what) {
   });
 }
 
-void addCount(CLI::App& command, std::int32_t& count, const char* help) {
+void addCount(CLI::App& command, std::int32_t& count, const std::string& help) {
   command.add_option("--count", count, help)
-      ->transform(wholeNumber(1, kMaxCount))
-      ->check(range(1, kMaxCount))
+      ->transform(wholeNumber(1, kMaxDrawCount))
+      ->check(range(1, kMaxDrawCount))
       ->type_name("N");
 }
 
@@ -164,8 +167,8 @@ void addRates(CLI::App& command, CoinRates& rates) {
       .add_option_function<std::string>(
           "--rates",
           [&rates](const std::string& text) {
-            std::string error;
-            if (!parseRates(text, rates, error)) throw CLI::ValidationError("--rates", error);
+            const Problem problem = parseRates(text, rates);
+            if (!problem.ok()) throw CLI::ValidationError("--rates", problem.text());
           },
           "Coin values in gold pieces, such as pp=10,ep=1")
       ->type_name("LIST");
@@ -248,7 +251,8 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
       ->required()
       ->transform(chartLetter())
       ->type_name("");
-  addCount(*encounterCommand, encounter.count, "Hoards to draw, 1 to 10000 (default 1)");
+  addCount(*encounterCommand, encounter.count,
+           "Hoards to draw, " + upTo(kMaxDrawCount) + " (default 1)");
   addSeed(*encounterCommand, encounter.seed, "Seed of the first hoard, 0 to 4294967295");
   addCatalog(*encounterCommand, encounter.catalog, encounter.quiet);
   addFormat(*encounterCommand, encounter.format);
@@ -256,12 +260,12 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
                            ->add_option("--split", encounter.sheet.splitAmong,
                                         "Share each hoard's coins among K characters\n"
                                         "(json and markdown)")
-                           ->transform(wholeNumber(1, kMaxSplit))
-                           ->check(range(1, kMaxSplit))
+                           ->transform(wholeNumber(1, kMaxSplitCharacters))
+                           ->check(range(1, kMaxSplitCharacters))
                            ->type_name("K");
   addRates(*encounterCommand, encounter.sheet.rates);
   CLI::Option* encounterRates = encounterCommand->get_option("--rates");
-  encounterCommand->footer(std::string(kHoardSeedHelp) + "\n\n" + kRatesHelp +
+  encounterCommand->footer(std::string(kHoardSeedHelp) + "\n\n" + ratesHelp() +
                            "\n\nText shows each hoard as the interactive program reports it; "
                            "json and\nmarkdown add its total value and, with --split, the "
                            "shares.");
@@ -274,7 +278,7 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
                    "from a category drawn at random")
       ->transform(categoryName())
       ->type_name("");
-  addCount(*itemCommand, item.count, "Items to draw, 1 to 10000 (default 1)");
+  addCount(*itemCommand, item.count, "Items to draw, " + upTo(kMaxDrawCount) + " (default 1)");
   addSeed(*itemCommand, item.seed, "Seed of the first item, 0 to 4294967295");
   addCatalog(*itemCommand, item.catalog, item.quiet);
   addFormat(*itemCommand, item.format);
@@ -290,9 +294,9 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   // --runs is the name of earlier versions.
   statsCommand
       ->add_option("--count,--runs", stats.runs,
-                   "Hoards of each chart, 1 to 10000000\n(default 100000)")
-      ->transform(wholeNumber(1, kMaxRuns))
-      ->check(range(std::int64_t{1}, kMaxRuns))
+                   "Hoards of each chart, " + upTo(kMaxStatsRuns) + "\n(default 100000)")
+      ->transform(wholeNumber(1, kMaxStatsRuns))
+      ->check(range(std::int64_t{1}, kMaxStatsRuns))
       ->type_name("N");
   addSeed(*statsCommand, stats.seed, "Seed of each chart's first hoard");
   addFormat(*statsCommand, stats.format);
@@ -301,7 +305,7 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   refuse(*statsCommand, "--catalog", true,
          "stats reads no catalog: what a catalog holds changes none of its figures");
   refuse(*statsCommand, "--split", true, "stats shares no hoard among characters");
-  statsCommand->footer(std::string(kStatsSeedHelp) + "\n\n" + kRatesHelp +
+  statsCommand->footer(std::string(kStatsSeedHelp) + "\n\n" + ratesHelp() +
                        "\n\nFor each chart: the share of hoards holding each metal and its mean\n"
                        "count over all hoards, the mean number of gems and of magic items, and\n"
                        "the mean and the 10th, 50th and 90th percentile (nearest rank) of the\n"

@@ -9,8 +9,8 @@
 #include "roll/picked_items.h"
 #include "roll/stats_formats.h"
 #include "treasure/chart_stats.h"
-#include "treasure/hoard_sheet.h"
-#include "treasure/treasure_generator.h"
+#include "treasure/hoard.h"
+#include "treasure/hoard_json.h"
 #include "treasure/treasure_report.h"
 
 namespace glimmerkist::roll {
@@ -29,8 +29,8 @@ std::string joined(const std::vector<std::string>& places) {
 // or a device, as the person asked for it; one found by looking must be a
 // regular file. Null after reporting a catalog that is missing or does not
 // load.
-std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, bool quiet,
-                                                 std::ostream& err) {
+std::unique_ptr<ItemCatalog> openCatalog(const std::string& requested, bool quiet,
+                                         std::ostream& err) {
   std::string path = requested;
   CatalogFiles kinds = CatalogFiles::kAnyButFolder;
   if (path.empty()) {
@@ -43,69 +43,62 @@ std::unique_ptr<TreasureGenerator> loadGenerator(const std::string& requested, b
     }
   }
   if (!quiet) err << kProgramName << ": using the catalog " << quotedPath(path) << "\n";
-  auto generator = std::make_unique<TreasureGenerator>();
-  const std::string problem = describeLoadProblem(readCatalogFile(path, *generator, kinds), path);
+  auto catalog = std::make_unique<ItemCatalog>();
+  const std::string problem = describeLoadProblem(readCatalogFile(path, *catalog, kinds), path);
   if (!problem.empty()) {
     err << kProgramName << ": " << problem << "\n";
     return nullptr;
   }
-  return generator;
+  return catalog;
 }
 
 }  // namespace
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<TreasureGenerator> generator =
-      loadGenerator(request.catalog, request.quiet, err);
-  if (!generator) return kExitFailure;
-  const GemNames gemNames = filledGemNames();
+  const std::unique_ptr<ItemCatalog> catalog = openCatalog(request.catalog, request.quiet, err);
+  if (!catalog) return kExitFailure;
 
-  std::vector<HoardSheet> sheets;
+  std::vector<Hoard> hoards;
+  Hoard hoard;
   for (std::int32_t i = 0; i < request.count; ++i) {
-    const std::uint32_t seed = hoardSeed(request.seed, i);
-    drawHoard(*generator, request.chart, seed);
+    drawHoard(*catalog, request.chart, hoardSeed(request.seed, i), hoard);
     if (request.format == Format::kText) {
-      writeHoardHeading(out, request.chart, seed, i, request.count);
-      out << encounterReportText(*generator, gemNames);
+      out << hoardText(hoard, i, request.count);
     } else {
-      sheets.push_back(takeSheet(*generator, seed, gemNames));
+      hoards.push_back(hoard);
     }
   }
-  if (request.format == Format::kJson) writeHoardsJson(out, sheets, request.sheet);
-  if (request.format == Format::kMarkdown) writeHoardsMarkdown(out, sheets, request.sheet);
+  if (request.format == Format::kJson) out << hoardsJson(hoards, request.sheet);
+  if (request.format == Format::kMarkdown) out << hoardsMarkdown(hoards, request.sheet);
   return kExitSuccess;
 }
 
 int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<TreasureGenerator> generator =
-      loadGenerator(request.catalog, request.quiet, err);
-  if (!generator) return kExitFailure;
+  const std::unique_ptr<ItemCatalog> catalog = openCatalog(request.catalog, request.quiet, err);
+  if (!catalog) return kExitFailure;
   std::vector<PickedItem> items;
   items.reserve(static_cast<std::size_t>(request.count));
   for (std::int32_t i = 0; i < request.count; ++i) {
-    items.push_back(pickItem(*generator, request.category, hoardSeed(request.seed, i)));
+    items.push_back(pickItem(*catalog, request.category, hoardSeed(request.seed, i)));
   }
   writePickedItems(out, request.format, items);
   return kExitSuccess;
 }
 
 int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& /*err*/) {
-  TreasureGenerator generator;
   std::vector<ChartStats> stats;
   for (std::int32_t chart : request.charts) {
-    stats.push_back(gatherChartStats(generator, chart, request.runs, request.seed, request.rates));
+    stats.push_back(gatherChartStats(chart, request.runs, request.seed, request.rates));
   }
   writeChartStats(out, request.format, stats, request.rates);
   return kExitSuccess;
 }
 
 int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<TreasureGenerator> generator =
-      loadGenerator(request.catalog, request.quiet, err);
-  if (!generator) return kExitFailure;
+  const std::unique_ptr<ItemCatalog> catalog = openCatalog(request.catalog, request.quiet, err);
+  if (!catalog) return kExitFailure;
   CategoryCounts counts{};
-  for (int code = 0; code < kCategoryCount; ++code)
-    counts[code] = generator->category(code).count();
+  for (int code = 0; code < kCategoryCount; ++code) counts[code] = catalog->category(code).count();
   writeCatalogCounts(out, request.format, counts);
   return kExitSuccess;
 }

@@ -11,10 +11,9 @@
 #include <vector>
 
 #include "catalog/item_category.h"
-#include "roll/hoard_formats.h"
 #include "roll/output_format.h"
 #include "treasure/coin_rates.h"
-#include "treasure/hoard_sheet.h"
+#include "treasure/treasure_report.h"
 
 namespace glimmerkist::roll {
 
@@ -33,7 +32,7 @@ struct EncounterRequest {
   std::string catalog;     // "" for the default catalog
   bool quiet = false;      // no note of the catalog used
   Format format = Format::kText;
-  HoardSheetOptions sheet;  // rates and split, for JSON and Markdown
+  HoardOptions sheet;  // rates and split, for JSON and Markdown
 };
 
 struct ItemRequest {
@@ -61,8 +60,7 @@ struct CatalogRequest {
 
 int runEncounterCommand(const EncounterRequest& request, std::ostream& out, std::ostream& err);
 int runItemCommand(const ItemRequest& request, std::ostream& out, std::ostream& err);
-/// The figures need no catalog: the number of magic items a chart draws does
-/// not depend on what the catalog holds, so they are drawn from an empty one.
+/// The figures need no catalog (chart_stats.h).
 int runStatsCommand(const StatsRequest& request, std::ostream& out, std::ostream& err);
 int runCatalogCommand(const CatalogRequest& request, std::ostream& out, std::ostream& err);
 

@@ -1,4 +1,4 @@
-#include "treasure/hoard_sheet.h"
+#include "treasure/hoard.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/random.h"
-#include "treasure/gem_names.h"
+#include "treasure/treasure_generator.h"
 
 namespace glimmerkist {
 namespace {
@@ -25,23 +25,24 @@ void fillCatalog(ItemCatalog& catalog) {
   }
 }
 
-TEST(HoardSheetTest, TotalCountsCoinsAtTheRatesAndGemsAtTheirPrintedValue) {
-  HoardSheet sheet;
-  sheet.coins = {250, 40, 6, 12, 3};
-  sheet.gems = {{"Azurite", 10}, {"Obsidian", 0}, {"Ruby", 7949}};
-  sheet.magicItems = {{"Ring of the Wandering Star", tccRings}, {"", kNoCategory}};
-  // 2.5 + 4 + 3 + 12 + 15 = 36.5 gp of coins, 7959 gp of gems.
-  EXPECT_EQ(totalValue(sheet, CoinRates()), 79955000);
+TEST(HoardTest, TotalCountsCoinsAtTheRatesAndGemsAtTheirPrintedValue) {
+  Hoard hoard;
+  hoard.coins = {250, 40, 6, 12, 3};
+  srand(11);
+  addGems(hoard.gems, 3);
+  std::int64_t gems = 0;
+  for (const Gem& gem : hoard.gems) gems += static_cast<std::int64_t>(std::trunc(gem.value()));
+  EXPECT_EQ(gemsWorth(hoard.gems), gems);
+  // 2.5 + 4 + 3 + 12 + 15 = 36.5 gp of coins.
+  EXPECT_EQ(totalValue(hoard, CoinRates()), 365000 + gems * 10000);
 
   CoinRates rates;
-  std::string error;
-  ASSERT_TRUE(parseRates("cp=0,sp=1/20,pp=10", rates, error));
+  ASSERT_TRUE(parseRates("cp=0,sp=1/20,pp=10", rates).ok());
   // 0 + 2 + 3 + 12 + 30 = 47 gp of coins.
-  EXPECT_EQ(totalValue(sheet, rates), 80060000);
-  EXPECT_EQ(gemsWorth(sheet), 7959);
+  EXPECT_EQ(totalValue(hoard, rates), 470000 + gems * 10000);
 }
 
-TEST(HoardSheetTest, SplitGivesEachCharacterTheSameAndStatesWhatIsLeft) {
+TEST(HoardTest, SplitGivesEachCharacterTheSameAndStatesWhatIsLeft) {
   struct Case {
     Coins coins;
     std::int32_t characters;
@@ -62,7 +63,7 @@ TEST(HoardSheetTest, SplitGivesEachCharacterTheSameAndStatesWhatIsLeft) {
   }
 }
 
-TEST(HoardSheetTest, SharesAndRemainderAlwaysMakeUpTheCoins) {
+TEST(HoardTest, SharesAndRemainderAlwaysMakeUpTheCoins) {
   const Coins coins = {2999, 1801, 577, 6000, 1};
   for (std::int32_t characters = 1; characters <= 40; ++characters) {
     const PartySplit split = splitCoins(coins, characters);
@@ -73,39 +74,41 @@ TEST(HoardSheetTest, SharesAndRemainderAlwaysMakeUpTheCoins) {
   }
 }
 
-TEST(HoardSheetTest, SheetWritesDownTheGeneratorsHoard) {
+TEST(HoardTest, DrawHoardIsTheHoardTheGeneratorFillsAfterTheSeed) {
   TreasureGenerator generator;
   fillCatalog(generator);
-  drawHoard(generator, 0, 4242);  // chart A
-  const HoardSheet sheet = takeSheet(generator, 4242, filledGemNames());
-
-  EXPECT_EQ(sheet.chart, 0);
-  EXPECT_EQ(sheet.seed, 4242u);
-  EXPECT_EQ(sheet.coins, (Coins{generator.getCopperPieces(), generator.getSilverPieces(),
-                                generator.getElectrumPieces(), generator.getGoldPieces(),
-                                generator.getPlatinumPieces()}));
-  ASSERT_EQ(sheet.gems.size(), static_cast<std::size_t>(generator.gems().count()));
-  std::int64_t whole = 0;
-  std::size_t g = 0;
-  for (const Gem& gem : generator.gems()) {
-    EXPECT_EQ(sheet.gems[g].name, kGemNames[gem.kind()]);
-    EXPECT_EQ(sheet.gems[g].valueGp, static_cast<std::int64_t>(std::trunc(gem.value())));
-    whole += sheet.gems[g].valueGp;
-    ++g;
-  }
-  EXPECT_EQ(gemsWorth(generator.gems()), whole);
-  ASSERT_EQ(sheet.magicItems.size(), static_cast<std::size_t>(generator.magicItems().count()));
-  std::size_t m = 0;
-  for (const Item& item : generator.magicItems()) {
-    EXPECT_EQ(sheet.magicItems[m].category, item.getCategory());
-    std::string shown = item.getName();
-    for (char& c : shown) c = c == '_' ? ' ' : c;
-    EXPECT_EQ(sheet.magicItems[m].name, shown);
-    ++m;
+  for (std::int32_t chart = 0; chart < kChartCount; ++chart) {
+    const Hoard drawn = drawHoard(generator, chart, 4242);
+    srand(4242);
+    generator.resetHoard();
+    generator.generateTreasureByChart(chart);
+    SCOPED_TRACE(kTreasureCharts[chart].letter);
+    EXPECT_EQ(drawn.chart, generator.treasureChart());
+    EXPECT_EQ(drawn.seed, 4242u);
+    EXPECT_EQ(drawn.coins, (Coins{generator.getCopperPieces(), generator.getSilverPieces(),
+                                  generator.getElectrumPieces(), generator.getGoldPieces(),
+                                  generator.getPlatinumPieces()}));
+    ASSERT_EQ(drawn.gems.count(), generator.gems().count());
+    ASSERT_EQ(drawn.magicItems.count(), generator.magicItems().count());
+    for (std::int32_t i = 0; i < drawn.gems.count(); ++i) {
+      Gem ours;
+      Gem theirs;
+      drawn.gems.itemAt(i, ours);
+      generator.gems().itemAt(i, theirs);
+      EXPECT_EQ(ours.kind(), theirs.kind());
+      EXPECT_EQ(ours.value(), theirs.value());
+    }
+    for (std::int32_t i = 0; i < drawn.magicItems.count(); ++i) {
+      Item ours;
+      Item theirs;
+      drawn.magicItems.itemAt(i, ours);
+      generator.magicItems().itemAt(i, theirs);
+      EXPECT_EQ(ours.getName(), theirs.getName());
+    }
   }
 }
 
-TEST(HoardSheetTest, TheFirstHoardKeepsItsSeedAndLaterOnesAreMixed) {
+TEST(HoardTest, TheFirstHoardKeepsItsSeedAndLaterOnesAreMixed) {
   // Later seeds worked out apart from the program (murmur3's finaliser over
   // first + index * 0x9E3779B9, modulo 2^32).
   const struct {
@@ -151,17 +154,18 @@ double neighbourRankCorrelation(const std::vector<int>& values) {
   return xy / std::sqrt(xx * yy);
 }
 
-TEST(HoardSheetTest, NeighbouringHoardsAreIndependent) {
+TEST(HoardTest, NeighbouringHoardsAreIndependent) {
   // Chart Y holds 200 to 1200 gold pieces and nothing else.
-  TreasureGenerator generator;
+  const ItemCatalog catalog{};
+  Hoard hoard;
   for (std::uint32_t first : {5000u, 1u, 4294966000u}) {
     std::vector<int> gold;
     std::vector<int> countingOn;
     for (std::int64_t i = 0; i < 1000; ++i) {
-      drawHoard(generator, 24, hoardSeed(first, i));
-      gold.push_back(generator.getGoldPieces());
-      drawHoard(generator, 24, first + static_cast<std::uint32_t>(i));
-      countingOn.push_back(generator.getGoldPieces());
+      drawHoard(catalog, 24, hoardSeed(first, i), hoard);
+      gold.push_back(hoard.coins[kGold]);
+      drawHoard(catalog, 24, first + static_cast<std::uint32_t>(i), hoard);
+      countingOn.push_back(hoard.coins[kGold]);
     }
     EXPECT_LE(std::fabs(neighbourRankCorrelation(gold)), 0.1) << first;
     // Seeds that merely count on give hoards that climb with them.
@@ -169,14 +173,16 @@ TEST(HoardSheetTest, NeighbouringHoardsAreIndependent) {
   }
 }
 
-TEST(HoardSheetTest, DrawHoardStartsFromAnEmptyHoard) {
-  TreasureGenerator generator;
-  drawHoard(generator, 7, 1);  // chart H, many gems
-  drawHoard(generator, 9, 1);  // chart J: copper only
-  EXPECT_EQ(generator.gems().count(), 0);
-  EXPECT_EQ(generator.magicItems().count(), 0);
+TEST(HoardTest, DrawHoardStartsFromAnEmptyHoard) {
+  ItemCatalog catalog;
+  fillCatalog(catalog);
+  Hoard hoard;
+  drawHoard(catalog, 7, 1, hoard);  // chart H, many gems
+  drawHoard(catalog, 9, 1, hoard);  // chart J: copper only
+  EXPECT_EQ(hoard.gems.count(), 0);
+  EXPECT_EQ(hoard.magicItems.count(), 0);
   // Chart J after srand(1): 3 + 41 % 22 copper pieces.
-  EXPECT_EQ(generator.getCopperPieces(), 3 + 41 % 22);
+  EXPECT_EQ(hoard.coins[kCopper], 3 + 41 % 22);
 }
 
 }  // namespace
