@@ -29,8 +29,8 @@ void writeMarkdown(std::ostream& out, const std::vector<PickedItem>& items) {
       << "| --- | --- | ---: |\n";
   for (const PickedItem& picked : items) {
     const bool none = picked.item.getName().empty();
-    out << "| " << (none ? "(none: empty category)" : markdownCell(shownName(picked.item)))
-        << " | " << kCategoryTags[picked.category] << " | " << picked.seed << " |\n";
+    out << "| " << (none ? "(none: empty category)" : markdownCell(shownName(picked.item))) << " | "
+        << kCategoryTags[picked.category] << " | " << picked.seed << " |\n";
   }
 }
 
