@@ -2,6 +2,19 @@
 # the values of --format, the chart letters, the category tags and files for
 # --catalog and --charts. Installed to share/bash-completion/completions/glimmerkist-roll.
 
+# Names of files beginning with $1, one a word whatever blanks they hold,
+# for a bash without the bash-completion package: a word typed as my\ it or
+# "my it is read as my it, and bash quotes what it puts in.
+_glimmerkist_roll_files() {
+  local typed=$1 IFS=$'\n'
+  case $typed in
+    \"* | \'*) typed=${typed:1} ;;
+    *) typed=${typed//\\/} ;;
+  esac
+  compopt -o filenames 2>/dev/null
+  COMPREPLY=($(compgen -f -- "$typed"))
+}
+
 _glimmerkist_roll() {
   local cur prev words cword
   if declare -F _init_completion >/dev/null; then
@@ -27,7 +40,11 @@ _glimmerkist_roll() {
 
   case $prev in
     --catalog | --charts)
-      if declare -F _filedir >/dev/null; then _filedir; else COMPREPLY=($(compgen -f -- "$cur")); fi
+      if declare -F _filedir >/dev/null; then
+        _filedir
+      else
+        _glimmerkist_roll_files "$cur"
+      fi
       return
       ;;
     --format)

@@ -75,7 +75,9 @@ async function startCore(bytes, onProgress = () => {}) {
       core.gk_draw_hoard(put(address), freshSeed);
       const { meta, parts } = reply();
       if (meta.problem !== undefined) return meta;
-      return { ...meta, json: decoder.decode(parts[1]), markdown: decoder.decode(parts[2]), resultFile: parts[3] };
+      // parts[4] has the names as people see them, control characters as "?".
+      return { ...meta, json: decoder.decode(parts[1]), markdown: decoder.decode(parts[2]), resultFile: parts[3],
+        shown: decoder.decode(parts[4]) };
     },
     pickItem(address, freshSeed) {
       core.gk_pick_item(put(address), freshSeed);
@@ -339,7 +341,7 @@ function statisticsWorker() {
   }
 
   function showHoard(result) {
-    const document_ = JSON.parse(result.json);
+    const document_ = JSON.parse(result.shown);
     const sheet = document_.hoards[0];
     hoard = { ...result, sheet };
     const title = `Chart ${sheet.chart}, seed ${sheet.seed}`;

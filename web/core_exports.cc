@@ -145,7 +145,8 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
                 {"split", outcome.split},
                 {"rates", glimmerkist::ratesSentence(options.rates)},
                 {"gem_lines", outcome.gemLines}},
-           {std::move(outcome.json), std::move(outcome.markdown), std::move(outcome.resultFile)});
+           {std::move(outcome.json), std::move(outcome.markdown), std::move(outcome.resultFile),
+            std::move(outcome.shownJson)});
 }
 
 void gk_pick_item(std::size_t size, std::uint32_t freshSeed) {

@@ -43,7 +43,8 @@ GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 /// {"problem"} or {"address", "seed", "split", "rates", "gem_lines" (the
 /// gems gathered by kind and value, for the page)}, then the JSON
 /// document, the Markdown and the result file, as glimmerkist-roll and the
-/// console program write them.
+/// console program write them, and the JSON document with names as the page
+/// shows them.
 GLIMMERKIST_EXPORT("gk_draw_hoard") void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed);
 
 /// Picks the item of the address in the first `size` input bytes,

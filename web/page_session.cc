@@ -10,6 +10,15 @@
 #include "web/page_texts.h"
 
 namespace glimmerkist::web {
+namespace {
+
+// `item` with its name as people see it: each control character a "?".
+Item asShown(Item item) {
+  if (!item.getName().empty()) item.setName(maskControlCharacters(item.getName()));
+  return item;
+}
+
+}  // namespace
 
 PageSession::PageSession() : catalog_(std::make_unique<ItemCatalog>()) {}
 
@@ -65,13 +74,18 @@ HoardOutcome PageSession::drawHoard(const HoardAddress& address, std::uint32_t f
   outcome.markdown = hoardsMarkdown({outcome.hoard}, options);
   outcome.resultFile = encounterResultText(outcome.hoard, storedGemNames());
   outcome.gemLines = groupedGemLines(outcome.hoard.gems);
+  // The page lays out names as people see them; the JSON to save keeps them.
+  Hoard shown = outcome.hoard;
+  shown.magicItems.clear();
+  for (const Item& item : outcome.hoard.magicItems) shown.magicItems.append(asShown(item));
+  outcome.shownJson = hoardsJson({shown}, options);
   return outcome;
 }
 
 Item PageSession::pickItem(std::int32_t category, std::uint32_t seed) const {
   srand(seed);
   const std::int32_t picked = isCategoryCode(category) ? category : randomCategory();
-  return catalog_->randomItem(picked);
+  return asShown(catalog_->randomItem(picked));
 }
 
 ChartStats PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,

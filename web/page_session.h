@@ -39,6 +39,7 @@ struct HoardOutcome {
   std::string address;                // draws the same hoard again
   std::string json;                   // glimmerkist-roll's JSON document of the hoard
   std::string markdown;               // glimmerkist-roll's Markdown of the hoard
+  std::string shownJson;              // the same with names as shown: control characters "?"
   std::string resultFile;             // the bytes of EncounterTreasureResult.txt
   std::vector<std::string> gemLines;  // the gems gathered by kind and value
 };
@@ -63,7 +64,8 @@ class PageSession {
 
   /// After srand(seed), one item of `category`, or of a category drawn first
   /// when `category` is no category code: the item the console program
-  /// shows for that pick, noItem for an empty category.
+  /// shows for that pick, its name as shown (control characters "?"), noItem
+  /// for an empty category.
   Item pickItem(std::int32_t category, std::uint32_t seed) const;
 
   /// The figures of `runs` hoards of `chart` (0 to 25), those of

@@ -5,54 +5,68 @@ namespace {
 
 bool continuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-// `text` quoted, cut after `limit` bytes; a backslash is doubled when
-// `escapeBackslash`.
-std::string quoted(std::string_view text, std::size_t limit, bool escapeBackslash) {
-  std::size_t shown = text.size();
-  if (shown > limit) {
-    shown = limit;
-    // Back up over the rest of a UTF-8 sequence that the cut would split.
-    while (shown > limit - 3 && continuesCharacter(text[shown])) --shown;
-  }
-  std::string quote = "\"";
-  for (char c : text.substr(0, shown)) {
+// True when text[i] begins a C1 control as UTF-8 writes it: C2 80 to C2 9F.
+bool startsC1Control(std::string_view text, std::size_t i) {
+  return static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
+         static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+         static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+}
+
+void appendHex(std::string& out, char c) {
+  constexpr char kHex[] = "0123456789abcdef";
+  const auto byte = static_cast<unsigned char>(c);
+  out += "\\x";
+  out += kHex[byte >> 4];
+  out += kHex[byte & 0xF];
+}
+
+// Which characters besides the controls are escaped.
+enum class Escape { kControls, kQuotes, kQuotesAndBackslashes };
+
+// `text` with its control characters escaped, and more as `escape` says.
+std::string escaped(std::string_view text, Escape escape) {
+  std::string quote;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '\n':
-        quote += "\\n";
-        break;
-      case '\r':
-        quote += "\\r";
-        break;
-      case '\t':
-        quote += "\\t";
-        break;
-      case '"':
-        quote += "\\\"";
-        break;
-      case '\\':
-        quote += escapeBackslash ? "\\\\" : "\\";
-        break;
-      default:
-        if (byte < 0x20 || byte == 0x7F) {
-          constexpr char kHex[] = "0123456789abcdef";
-          quote += "\\x";
-          quote += kHex[byte >> 4];
-          quote += kHex[byte & 0xF];
-        } else {
-          quote += c;
-        }
+    if (startsC1Control(text, i)) {
+      appendHex(quote, c);
+      appendHex(quote, text[++i]);
+    } else if (c == '\n') {
+      quote += "\\n";
+    } else if (c == '\r') {
+      quote += "\\r";
+    } else if (c == '\t') {
+      quote += "\\t";
+    } else if (c == '"' && escape != Escape::kControls) {
+      quote += "\\\"";
+    } else if (c == '\\' && escape == Escape::kQuotesAndBackslashes) {
+      quote += "\\\\";
+    } else if (byte < 0x20 || byte == 0x7F) {
+      appendHex(quote, c);
+    } else {
+      quote += c;
     }
   }
-  quote += '"';
-  if (shown < text.size()) quote += "...";
   return quote;
 }
 
 }  // namespace
 
-std::string quotedInput(std::string_view text) { return quoted(text, kQuotedBytes, true); }
+std::string quotedInput(std::string_view text) {
+  std::size_t shown = text.size();
+  if (shown > kQuotedBytes) {
+    shown = kQuotedBytes;
+    // Back up over the rest of a UTF-8 sequence that the cut would split.
+    while (shown > kQuotedBytes - 3 && continuesCharacter(text[shown])) --shown;
+  }
+  std::string quote = '"' + escaped(text.substr(0, shown), Escape::kQuotesAndBackslashes) + '"';
+  if (shown < text.size()) quote += "...";
+  return quote;
+}
 
-std::string quotedPath(std::string_view path) { return quoted(path, path.size(), false); }
+std::string quotedPath(std::string_view path) { return '"' + escaped(path, Escape::kQuotes) + '"'; }
+
+std::string escapedControls(std::string_view text) { return escaped(text, Escape::kControls); }
 
 }  // namespace glimmerkist

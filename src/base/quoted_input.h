@@ -13,14 +13,20 @@ constexpr std::size_t kQuotedBytes = 60;
 
 /// `text` in double quotes, safe in a one-line message whatever it holds:
 /// control characters, quotes and backslashes escaped in C style (\n, \t,
-/// \", \\, \x1b), and only its first kQuotedBytes bytes, cut at the start
-/// of a character, with "..." after the closing quote when cut.
+/// \", \\, \x1b; a C1 control in UTF-8 as \xc2\x9b), and only its first
+/// kQuotedBytes bytes, cut at the start of a character, with "..." after the
+/// closing quote when cut.
 std::string quotedInput(std::string_view text);
 
-/// A file's path in double quotes, as the person would type it: whole, and
-/// with backslashes (the folder separator of Windows) kept as they are;
-/// control characters and quotes are escaped as by quotedInput.
+/// A file's path in double quotes, whole however long: control characters
+/// and quotes escaped as quotedInput does, backslashes kept as they are, as
+/// they part the folders of a Windows path.
 std::string quotedPath(std::string_view path);
+
+/// `text` with its control characters escaped as quotedInput does and
+/// nothing else changed, quotes and backslashes included: for a message
+/// that holds quotations already.
+std::string escapedControls(std::string_view text);
 
 }  // namespace glimmerkist
 

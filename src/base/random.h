@@ -20,6 +20,13 @@ void srand(std::uint32_t seed);
 /// Advances the generator and returns a whole number from 0 to kRandMax.
 int rand();
 
+/// A seed for a run that names none: drawn from the operating system's
+/// randomness, well mixed with the clock, so that runs a moment apart draw
+/// unrelated treasure. It leaves the generator's state alone. The
+/// interactive program seeds from the clock as it always has and does not
+/// use this.
+std::uint32_t freshSeed();
+
 }  // namespace glimmerkist
 
 #endif  // GLIMMERKIST_BASE_RANDOM_H_

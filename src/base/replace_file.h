@@ -15,15 +15,20 @@ namespace glimmerkist {
 /// A regular file, or a missing one, is replaced whole: the text goes to a
 /// temporary file in the same folder, which is renamed over the old file
 /// only when it was written and closed completely. On any failure (a full
-/// disk, a file size limit) the temporary file is removed and the old file
-/// stays as it was. The new file keeps the old one's permissions, and a
-/// file its user may not write is left alone and counts as a failure.
+/// disk, a file size limit, the program ended by Ctrl-C or a hang-up) the
+/// temporary file is removed and the old file stays as it was. The new file
+/// keeps the old one's permissions, and a file its user may not write is
+/// left alone and counts as a failure.
 ///
-/// Anything else at `path` is opened and written in place, created or
-/// truncated: a symbolic link is written through, so that a link to a file
-/// in another folder or to /dev/null keeps working, and so is a file in a
-/// folder where the user may write it but not add files. A named pipe is
-/// never opened, as that waits for a reader; it counts as a failure.
+/// A symbolic link is written through, so that a link to a file in another
+/// folder or to /dev/null keeps working: its target is replaced as above.
+/// In a sticky folder that anyone may write, such as /tmp, a link is
+/// followed only when it belongs to the user or to the folder's owner, as
+/// the kernel's protected-symlinks rule has it; another's link there counts
+/// as a failure. Anything else, such as a device, is opened and written in
+/// place, and so is a file in a folder where the user may write it but not
+/// add files. A named pipe is never opened, as that waits for a reader; it
+/// counts as a failure.
 bool replaceFileContents(const std::string& path, const std::string& text);
 
 }  // namespace glimmerkist

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/quoted_input.h"
+#include "catalog/item.h"
 #include "catalog/token_reader.h"
 
 namespace glimmerkist {
@@ -18,6 +19,10 @@ constexpr char kNoteClose[] = "</note>";
 // How much of an over-long token the report shows.
 constexpr std::size_t kTooLongShown = 60;
 
+// The most bytes of a bad record's name or tag that the report shows, so
+// that a huge token does not flood the screen.
+constexpr std::size_t kReportedTokenBytes = 1024;
+
 // The most room made for names before reading, enough for some ten million
 // records; a larger catalog grows the room as it goes, so that a huge file of
 // anything but records cannot claim address space it never fills.
@@ -26,6 +31,13 @@ constexpr std::uintmax_t kNameRoomLimit = std::uintmax_t{256} << 20;
 void reportCorrupt(Terminal& terminal, const char* reason) {
   terminal.clearScreen();
   terminal.out() << "\n The data.txt file is corrupt. " << reason << "\n\n ";
+}
+
+// A token of the file as the report shows it: its first kReportedTokenBytes
+// bytes and "..." when longer, control characters as "?".
+std::string reportedToken(std::string_view token) {
+  if (token.size() <= kReportedTokenBytes) return maskControlCharacters(token);
+  return maskControlCharacters(token.substr(0, kReportedTokenBytes)) + "...";
 }
 
 std::string recordNumber(std::int64_t record) { return "record " + std::to_string(record); }
@@ -122,6 +134,7 @@ LoadResult readCatalog(std::istream& in, ItemCatalog& catalog) {
 void reportLoad(Terminal& terminal, const LoadResult& result) {
   if (result.problem.kind == ProblemKind::kCatalogUnopened) {
     terminal.out() << "\n data.txt file failed to open\n";
+    terminal.pauseScreen();
     return;
   }
   terminal.out() << "\n Loading Data...\n";
@@ -136,11 +149,12 @@ void reportLoad(Terminal& terminal, const LoadResult& result) {
     case ProblemKind::kCatalogTagMismatch:
     case ProblemKind::kCatalogMissingTag:
       reportCorrupt(terminal, "A data type did not match");
-      terminal.out() << " Data: " << result.badName << " - " << result.badTag << "\n\n ";
+      terminal.out() << " Data: " << reportedToken(result.badName) << " - "
+                     << reportedToken(result.badTag) << "\n\n ";
       break;
     case ProblemKind::kCatalogTokenTooLong:
       reportCorrupt(terminal, "A token is too long");
-      terminal.out() << " Data: " << result.tooLongStart << "...\n\n ";
+      terminal.out() << " Data: " << maskControlCharacters(result.tooLongStart) << "...\n\n ";
       break;
   }
   terminal.pauseScreen();

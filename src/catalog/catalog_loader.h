@@ -60,9 +60,10 @@ LoadResult readCatalogFile(const std::string& path, ItemCatalog& catalog,
 /// after the open. Prints nothing; never gives kCatalogUnopened.
 LoadResult readCatalog(std::istream& in, ItemCatalog& catalog);
 
-/// Shows the interactive program's messages for `result`: the failed open,
-/// or the loading line followed, for a corrupt file, by the corrupt-file
-/// report and a pause.
+/// Shows the interactive program's messages for `result`: the failed open
+/// and a pause, or the loading line followed, for a corrupt file, by the
+/// corrupt-file report and a pause. The report shows a bad record's tokens
+/// cut to their first 1,024 bytes and with control characters as "?".
 void reportLoad(Terminal& terminal, const LoadResult& result);
 
 /// Reads `path` into `catalog` and reports the outcome on `terminal`.

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "catalog/item_category.h"
@@ -64,6 +65,13 @@ inline const Item noItem{};
 
 /// Turns every "_" of `text` into a blank, in place; nothing else changes.
 void replaceUnderscores(std::string& text);
+
+/// `text` with each control character shown as "?": the C0 controls (bytes
+/// 0x00 to 0x1F), DEL, and the C1 controls as UTF-8 writes them (U+0080 to
+/// U+009F, bytes C2 80 to C2 9F). Every text meant for people shows catalog
+/// text through this, so that a catalog cannot send the terminal escape
+/// sequences; JSON keeps the exact text.
+std::string maskControlCharacters(std::string_view text);
 
 }  // namespace glimmerkist
 

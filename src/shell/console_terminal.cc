@@ -13,6 +13,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <cstring>
+
 #include "shell/key_press.h"
 #endif
 
@@ -64,11 +67,18 @@ namespace {
 constexpr char kClearSequence[] = "\x1b[H\x1b[2J\x1b[3J";
 constexpr char kPausePrompt[] = "Press any key to continue . . . ";
 
+// A terminal that names no kind, or the "dumb" one of an editor's shell
+// buffer, would show the clearing sequence as text.
+bool terminalCanClear() {
+  const char* kind = std::getenv("TERM");
+  return kind != nullptr && *kind != '\0' && std::strcmp(kind, "dumb") != 0;
+}
+
 }  // namespace
 
 void ConsoleTerminal::clearScreen() {
   if (!flushedOutput()) return;
-  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return;
+  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO) || !terminalCanClear()) return;
   std::cout << kClearSequence;
   std::cout.flush();
 }

@@ -2,10 +2,10 @@
 // platform's way of clearing the screen and waiting for a key.
 //
 // The screen is cleared only in a real session, when standard input and
-// output are both terminals: a run fed from a pipe keeps everything it
-// showed. A pause waits only when standard input is a terminal, and never
-// once the output can no longer be written. When they do nothing, they
-// write nothing, so piped runs stay clean.
+// output are both terminals that can clear: a run fed from a pipe keeps
+// everything it showed, and so does one where TERM is unset or "dumb". A pause waits only when
+// standard input is a terminal, and never once the output can no longer be written. When they do
+// nothing, they write nothing, so piped runs stay clean.
 //
 // On Windows they run the command interpreter's "cls" and "pause".
 // Elsewhere clearing writes ANSI escapes, and a pause reads one whole key

@@ -17,17 +17,32 @@ void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNam
   chartLetter = readToken(terminal);
   generator.generateTreasureByLetter(chartLetter);
   terminal.out() << " Saving to file...please wait...\n\n";
-  const bool saved = writeEncounterResult(generator, gemNames);
+  // A mistyped letter must not cost the last encounter's treasure.
+  ResultSaving saving = ResultSaving::kNoChart;
+  if (generator.treasureChart() >= 0) {
+    saving =
+        writeEncounterResult(generator, gemNames) ? ResultSaving::kSaved : ResultSaving::kFailed;
+  }
   terminal.clearScreen();
-  showEncounterReport(terminal, generator, gemNames, saved);
+  showEncounterReport(terminal, generator, gemNames, saving);
   terminal.pauseScreen();
 }
 
 void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
-                         const GemNames& gemNames, bool saved) {
+                         const GemNames& gemNames, ResultSaving saving) {
   std::ostream& out = terminal.out();
   out << encounterReportText(generator.hoard(), gemNames);
-  if (!saved) out << " The treasure could not be saved to " << kEncounterResultFileName << "\n";
+  switch (saving) {
+    case ResultSaving::kSaved:
+      break;
+    case ResultSaving::kFailed:
+      out << " The treasure could not be saved to " << kEncounterResultFileName << "\n";
+      break;
+    case ResultSaving::kNoChart:
+      out << " No treasure chart was chosen, so " << kEncounterResultFileName
+          << " was left as it was\n";
+      break;
+  }
   out << "\n\n ";
 }
 

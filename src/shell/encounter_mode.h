@@ -9,14 +9,22 @@
 
 namespace glimmerkist {
 
+/// What became of the result file after an encounter.
+enum class ResultSaving {
+  kSaved,    // the file holds the hoard
+  kFailed,   // it could not be written and holds what it held
+  kNoChart,  // no chart was chosen, so it was left as it was
+};
+
 /// Asks for a chart letter, fills the hoard by it, saves it to
 /// EncounterTreasureResult.txt and shows the report until a key is pressed.
+/// A text that names no chart leaves the file of the last encounter alone.
 void runEncounter(Terminal& terminal, TreasureGenerator& generator, const GemNames& gemNames);
 
-/// Writes the on-screen report of the hoard. `saved` tells whether the
-/// result file was written; when it was not, the report says so.
+/// Writes the on-screen report of the hoard, with a line on the result file
+/// when it does not hold this hoard.
 void showEncounterReport(Terminal& terminal, const TreasureGenerator& generator,
-                         const GemNames& gemNames, bool saved);
+                         const GemNames& gemNames, ResultSaving saving);
 
 }  // namespace glimmerkist
 

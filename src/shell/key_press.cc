@@ -183,9 +183,14 @@ KeyRead readKeyPress(const sigset_t& mask) {
 
 void waitForKeyPress(const char* prompt) {
   const PauseSignals signals;
-  const bool haveSettings = tcgetattr(STDIN_FILENO, &savedSettings) == 0;
   bool shown = false;
   for (;;) {
+    // The settings to put back are taken afresh whenever the wait starts
+    // or resumes, so that a change made while the program was stopped
+    // (stty erase ^H) is kept. A wait resumed without a stop first puts
+    // back its own settings.
+    putTerminalBack();
+    const bool haveSettings = tcgetattr(STDIN_FILENO, &savedSettings) == 0;
     // In the background, taking the terminal stops the program until it is
     // brought back to the foreground, as any read of the terminal would.
     // Echo stops before the prompt shows, so a key pressed the moment it

@@ -20,7 +20,8 @@ namespace glimmerkist {
 /// the terminal back first, unless the program was started with them
 /// ignored, in which case they stay ignored. Ctrl-Z puts the terminal back
 /// and stops; when the program is resumed in the foreground, the wait takes
-/// the terminal again and shows `prompt` once more, at the start of its line.
+/// the terminal again, keeping any change made to its settings meanwhile,
+/// and shows `prompt` once more, at the start of its line.
 ///
 /// REQUIRES: standard input is a terminal; standard output was flushed.
 void waitForKeyPress(const char* prompt);

@@ -53,7 +53,7 @@ void to_json(Json& json, const Item& item) {
   json = Json::object();
   const std::int32_t category = item.getCategory();
   if (isCategoryCode(category)) {
-    json["name"] = shownName(item);
+    json["name"] = nameWithBlanks(item);
     json["category"] = category;
     json["tag"] = std::string(kCategoryTags[category]);
   } else {
@@ -124,7 +124,24 @@ std::string chartListJson(const std::vector<TreasureChart>& charts) {
 }
 
 std::string jsonText(const Json& document) {
-  return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+  const std::string dumped = document.dump(2, ' ', false, Json::error_handler_t::replace);
+  // Outside its strings a document is plain ASCII, so a C1 control is
+  // always inside one.
+  std::string text;
+  text.reserve(dumped.size() + 1);
+  for (std::size_t i = 0; i < dumped.size(); ++i) {
+    const auto next = i + 1 < dumped.size() ? static_cast<unsigned char>(dumped[i + 1]) : 0;
+    if (static_cast<unsigned char>(dumped[i]) == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      constexpr char kHex[] = "0123456789abcdef";
+      text += "\\u00";
+      text += kHex[next >> 4];
+      text += kHex[next & 0xF];
+      ++i;
+    } else {
+      text += dumped[i];
+    }
+  }
+  return text + "\n";
 }
 
 }  // namespace glimmerkist

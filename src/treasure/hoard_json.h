@@ -65,7 +65,10 @@ std::string chartStatsJson(const std::vector<ChartStats>& stats, const CoinRates
 /// end: the charts a list or the page offers.
 std::string chartListJson(const std::vector<TreasureChart>& charts);
 
-/// `document` indented by two, with a line end.
+/// `document` indented by two, with a line end. Every control character of
+/// its strings is escaped: the C0 ones as JSON must, and the C1 ones
+/// (U+0080 to U+009F) as \u0080 to \u009f, so that the document is safe on a
+/// terminal and still holds the exact text.
 std::string jsonText(const Json& document);
 
 }  // namespace glimmerkist

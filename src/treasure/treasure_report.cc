@@ -133,7 +133,9 @@ const GemNames& storedGemNames() {
   return names;
 }
 
-std::string shownName(const Item& item) {
+std::string shownName(const Item& item) { return maskControlCharacters(nameWithBlanks(item)); }
+
+std::string nameWithBlanks(const Item& item) {
   std::string name = item.getName();
   replaceUnderscores(name);
   return name;

@@ -5,7 +5,7 @@
 // only because it needs the JSON library.
 //
 // Names are stored with underscores for spaces; every text here shows them
-// with blanks, and no stored name changes.
+// with blanks and each control character as "?", and no stored name changes.
 #ifndef GLIMMERKIST_TREASURE_TREASURE_REPORT_H_
 #define GLIMMERKIST_TREASURE_TREASURE_REPORT_H_
 
@@ -32,8 +32,13 @@ struct HoardOptions {
 /// table of their own to hand.
 const GemNames& storedGemNames();
 
-/// The item's name as shown: a copy with every underscore a blank.
+/// The item's name as shown to people: a copy with every underscore a blank
+/// and every control character a "?".
 std::string shownName(const Item& item);
+
+/// The item's name as data formats such as JSON give it: a copy with every
+/// underscore a blank, every other byte kept.
+std::string nameWithBlanks(const Item& item);
 
 /// "A(n) " and the item's shown name: the line of a picked item without its
 /// margin and line ends. An empty category's noItem gives "A(n) ".

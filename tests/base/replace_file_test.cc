@@ -96,6 +96,15 @@ TEST(ReplaceFileContentsTest, ReplacesWholeOrLeavesWhatWasThere) {
        true,
        kNew,
        {"elsewhere", kName}},
+      {"a link under a file size limit",
+       [] {
+         writeFile("elsewhere/shared.txt", kOld);
+         fs::create_symlink("elsewhere/shared.txt", kName);
+       },
+       [] { return replaceUnderSizeLimit(8); },
+       false,
+       kOld,
+       {"elsewhere", kName}},
       {"a link to /dev/null",
        [] { fs::create_symlink("/dev/null", kName); },
        nullptr,
@@ -136,6 +145,42 @@ TEST(ReplaceFileContentsTest, ReplacesWholeOrLeavesWhatWasThere) {
 }
 
 #ifndef _WIN32
+TEST(ReplaceFileContentsTest, AnotherUsersLinkInASharedStickyFolderIsNotFollowed) {
+  TempDir dir;
+  fs::create_directory("elsewhere");
+  fs::create_directory("shared");
+  ASSERT_EQ(chmod("shared", 01777), 0);  // as /tmp
+  const struct {
+    const char* what;
+    bool targetExists;
+    bool another;  // the link belongs to another user: no follow, no save
+  } cases[] = {
+      {"the user's own link", true, false},
+      {"the user's own link to a file not yet made", false, false},
+      {"another's link", true, true},
+      {"another's link to a file not yet made", false, true},
+  };
+  const std::string link = std::string("shared/") + kName;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    // Only the superuser can give a link to another user.
+    if (c.another && geteuid() != 0) continue;
+    const bool saved = !c.another;
+    std::error_code ignored;
+    fs::remove(link, ignored);
+    fs::remove("elsewhere/victim.txt", ignored);
+    if (c.targetExists) writeFile("elsewhere/victim.txt", kOld);
+    fs::create_symlink(fs::absolute("elsewhere/victim.txt"), link);
+    if (c.another) {
+      ASSERT_EQ(lchown(link.c_str(), 65534, static_cast<gid_t>(-1)), 0);
+    }
+    EXPECT_EQ(replaceFileContents(link, kNew), saved);
+    EXPECT_EQ(fs::exists("elsewhere/victim.txt"), saved || c.targetExists);
+    EXPECT_EQ(readFile("elsewhere/victim.txt"), saved ? kNew : (c.targetExists ? kOld : ""));
+    EXPECT_TRUE(fs::is_symlink(link));
+  }
+}
+
 TEST(ReplaceFileContentsTest, TheNewFileKeepsTheOldOnesPermissions) {
   TempDir dir;
   const mode_t previousMask = umask(022);

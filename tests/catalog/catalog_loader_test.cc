@@ -6,6 +6,7 @@
 #include <unistd.h>
 #endif
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -22,13 +23,16 @@ namespace {
 using Names = std::vector<std::string>;
 
 const std::string kLoading = "\n Loading Data...\n";
-const std::string kOpenFailed = "\n data.txt file failed to open\n";
+// The pause keeps it on screen until the welcome screen clears it.
+const std::string kOpenFailed = "\n data.txt file failed to open\n[pause]";
 const std::string kNoteNeverClosed =
     "[clear]\n The data.txt file is corrupt. The note is never closed\n\n [pause]";
 const std::string kMark = "\xEF\xBB\xBF";
 
 // The corrupt-file report for a record whose tag matched nothing.
-std::string mismatchReport(const std::string& name, const std::string& tag) {
+// The NUL of a token shows as "?", as every control character would.
+std::string mismatchReport(const std::string& name, std::string tag) {
+  std::replace(tag.begin(), tag.end(), '\0', '?');
   return "[clear]\n The data.txt file is corrupt. A data type did not match\n\n  Data: " + name +
          " - " + tag + "\n\n [pause]";
 }
@@ -196,7 +200,7 @@ TEST_F(CatalogLoaderTest, FilesWithoutRecordsLoadQuietly) {
 }
 
 TEST_F(CatalogLoaderTest, MissingFileIsReportedAndLeavesTheCatalogEmpty) {
-  EXPECT_EQ(loadAsItIs(), "\n data.txt file failed to open\n");
+  EXPECT_EQ(loadAsItIs(), kOpenFailed);
   EXPECT_EQ(totalCount(), 0);
   EXPECT_EQ(result_.problem.kind, ProblemKind::kCatalogUnopened);
   EXPECT_EQ(result_.filed, 0);
@@ -246,6 +250,33 @@ TEST_F(CatalogLoaderTest, UnmatchedTagIsReportedWithTheRecordsTokens) {
   EXPECT_EQ(result_.badRecord, 1);
   EXPECT_EQ(result_.badName, "Ring_of_Dew");
   EXPECT_EQ(result_.badTag, "tccRing");
+}
+
+// A bad record's tokens reach the screen bounded, and no control character
+// of them reaches it at all; the result keeps them whole.
+TEST_F(CatalogLoaderTest, TheReportShowsABadRecordSafelyAndBounded) {
+  const std::string kilobyte(1024, 'n');
+  const std::string huge(30 << 20, 'h');
+  const struct {
+    std::string name, tag;
+    std::string shownName, shownTag;
+  } cases[] = {
+      {kilobyte, "tccRing", kilobyte, "tccRing"},
+      {kilobyte + "m", "tccRing", kilobyte + "...", "tccRing"},
+      {huge, "tcc" + huge, std::string(1024, 'h') + "...", "tcc" + std::string(1021, 'h') + "..."},
+      {"\x1b]0;PWNED\x07X", "\x1b]52;c;aGk=\x07", "?]0;PWNED?X", "?]52;c;aGk=?"},
+      {"Csi\xc2\x9b"
+       "2J",
+       "\x7f\x01", "Csi?2J", "??"},
+  };
+  for (const auto& c : cases) {
+    startOver();
+    EXPECT_EQ(load("<note> </note>\n" + c.name + " " + c.tag + "\n"),
+              kLoading + mismatchReport(c.shownName, c.shownTag))
+        << c.shownName.substr(0, 20);
+    EXPECT_EQ(result_.badName, c.name);
+    EXPECT_EQ(result_.badTag, c.tag);
+  }
 }
 
 TEST_F(CatalogLoaderTest, OnlyAnExactTagMatches) {

@@ -79,5 +79,23 @@ TEST(ReplaceUnderscoresTest, ReplacesOnlyUnderscores) {
   }
 }
 
+TEST(MaskControlCharactersTest, EachControlShowsAsOneQuestionMark) {
+  const struct {
+    std::string in, out;
+  } cases[] = {
+      {"Ring_of_Warmth", "Ring_of_Warmth"},
+      {"\x1b]0;PWNED\x07X", "?]0;PWNED?X"},        // a terminal title
+      {"\x1b]52;c;aGk=\x1b\\", "?]52;c;aGk=?\\"},  // the clipboard
+      {std::string("nul\0tab\tdel\x7f", 12), "nul?tab?del?"},
+      {"csi\xc2\x9b"
+       "2J\xc2\x80\xc2\x9f",
+       "csi?2J??"},  // C1, U+0080 to U+009F
+      // Letters of two bytes that are no controls stay, and so does a lone C2.
+      {"caf\xc3\xa9 \xc2\xa0\xc2\xa9 \xc2", "caf\xc3\xa9 \xc2\xa0\xc2\xa9 \xc2"},
+      {"\xc2\xc2\x85", "\xc2?"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(maskControlCharacters(c.in), c.out) << c.in;
+}
+
 }  // namespace
 }  // namespace glimmerkist

@@ -8,7 +8,9 @@
 #endif
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
@@ -96,7 +98,11 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"encounter", "A", "--count", "+5"}, "--count: \"+5\" is not a whole number"},
       {{"encounter", "A", "--count", " 5"}, "--count: \" 5\" is not a whole number"},
       {{"encounter", "A", "--count", ""}, "--count: \"\" is not a whole number"},
-      {{"encounter", "A", "--count", "99999999999999999999"}, "--count: \"99999999999999999999\""},
+      {{"encounter", "A", "--count", "99999999999999999999"},
+       "--count: \"99999999999999999999\" is out of range 1 to 10000"},
+      {{"encounter", "A", "--seed", "99999999999999999999999"},
+       "--seed: \"99999999999999999999999\" is out of range 0 to 4294967295"},
+      {{"stats", "--runs", "99999999999999999999999"}, "--count: \"9999999999999999999"},
       {{"encounter", "A", "--seed", "-1"}, "--seed: \"-1\" is not a whole number"},
       {{"encounter", "A", "--seed", "4294967296"},
        "--seed: Value 4294967296 not in range 0 to 4294967295"},
@@ -129,6 +135,15 @@ TEST_F(RollCommandTest, BadArgumentsGiveOneLineAndStatusTwo) {
       {{"item", "--count", "0"}, "--count: Value 0 not in range"},
       {{"item", "--split", "2"}, "--split: item draws no coins to share"},
       {{"item", "--rates", "pp=1"}, "--rates: item draws no coins to value"},
+      // Refused options are named with their value or without.
+      {{"item", "--split"}, "--split: item draws no coins to share"},
+      {{"item", "--rates"}, "--rates: item draws no coins to value"},
+      {{"stats", "--catalog"}, "--catalog: stats reads no catalog"},
+      {{"catalog", "--seed"}, "--seed: catalog draws nothing"},
+      {{"encounter",
+        "\xc2\x9b"
+        "2J"},
+       "CHART: \"\\xc2\\x9b2J\" is no chart"},
       {{"stats", "A", "XY"}, "\"XY\" is no chart"},
       {{"stats", "--runs", "0"}, "--count: Value 0 not in range 1 to 10000000"},
       {{"stats", "--count", "0"}, "--count: Value 0 not in range 1 to 10000000"},
@@ -206,6 +221,11 @@ TEST_F(RollCommandTest, BadCatalogsAreReportedWithRecordAndTokensAndStatusOne) {
       EXPECT_EQ(roll(arguments).err, "glimmerkist-roll: " + c.message + "\n");
     }
   }
+  // A path is shown whole however long, so its file name is never lost.
+  const std::string deep = std::string(100, 'd') + "/data.txt";
+  EXPECT_EQ(roll({"catalog", "--catalog", deep}).err,
+            "glimmerkist-roll: using the catalog \"" + deep +
+                "\"\nglimmerkist-roll: the catalog \"" + deep + "\" does not exist\n");
 }
 
 TEST_F(RollCommandTest, CatalogCountsTheItemsOfEachCategory) {
@@ -241,41 +261,67 @@ TEST_F(RollCommandTest, ANamedCatalogMayBeAPipe) {
   // Looking for data.txt never waits on a pipe of that name.
   std::filesystem::remove("data.txt");
   ASSERT_EQ(mkfifo("data.txt", 0600), 0);
-  EXPECT_EQ(findCatalog({"data.txt"}), "");
+  EXPECT_EQ(roll({"catalog", "-q"}).err,
+            "glimmerkist-roll: the catalog \"data.txt\" cannot be opened for reading\n");
 }
 #endif
 
-TEST_F(RollCommandTest, DefaultCatalogIsDataTxtHereThenTheInstalledOne) {
-  const std::vector<std::string> candidates = defaultCatalogCandidates();
-  ASSERT_GE(candidates.size(), 1u);
-  EXPECT_EQ(candidates[0], "data.txt");
-  // From its build folder the command has no installed catalog.
-  EXPECT_EQ(candidates.size(), installedCatalog().empty() ? 1u : 2u);
-
-  std::filesystem::create_directories("prefix/share/glimmerkist");
-  writeFile("prefix/share/glimmerkist/data.txt", "x Staff tccStaves\n");
-  const std::vector<std::string> places = {"data.txt", "prefix/share/glimmerkist/data.txt"};
-  EXPECT_EQ(findCatalog(places), "data.txt");
-  std::filesystem::remove("data.txt");
-  EXPECT_EQ(findCatalog(places), "prefix/share/glimmerkist/data.txt");
-  // A folder of that name is no catalog.
-  std::filesystem::create_directory("data.txt");
-  EXPECT_EQ(findCatalog(places), "prefix/share/glimmerkist/data.txt");
-  std::filesystem::remove("prefix/share/glimmerkist/data.txt");
-  EXPECT_EQ(findCatalog(places), "");
+// Without --catalog, the command reads what the interactive program reads:
+// anything named data.txt here, though it be no catalog, comes first.
+TEST_F(RollCommandTest, DefaultCatalogIsTheInteractiveProgramsOne) {
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    const char* problem;  // "" when the catalog loads
+  } cases[] = {
+      {"a file", [] {}, ""},
+      {"a folder", [] { std::filesystem::create_directory("data.txt"); },
+       "the catalog \"data.txt\" is a folder, not a file"},
+#ifndef _WIN32
+      {"a dangling link", [] { std::filesystem::create_symlink("nowhere.txt", "data.txt"); },
+       "the catalog \"data.txt\" does not exist"},
+      {"a link to /dev/null", [] { std::filesystem::create_symlink("/dev/null", "data.txt"); },
+       "the catalog \"data.txt\" cannot be opened for reading"},
+#endif
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (*c.problem != '\0') std::filesystem::remove("data.txt");
+    c.make();
+    EXPECT_EQ(defaultCatalog(), catalogToLoad());
+    const RollRun run = roll({"catalog", "-q"});
+    EXPECT_EQ(run.status, *c.problem == '\0' ? 0 : 1);
+    EXPECT_EQ(run.err,
+              *c.problem == '\0' ? "" : "glimmerkist-roll: " + std::string(c.problem) + "\n");
+  }
 }
 
 TEST_F(RollCommandTest, WithoutAnyCatalogTheCommandSaysWhereItLooked) {
   std::filesystem::remove("data.txt");
-  if (!findCatalog(defaultCatalogCandidates()).empty()) {
-    GTEST_SKIP() << "a catalog is installed on this machine";
-  }
+  if (!defaultCatalog().empty()) GTEST_SKIP() << "a catalog is installed on this machine";
   const RollRun run = roll({"item", "--seed", "1"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err.rfind("glimmerkist-roll: no catalog found (looked for data.txt", 0), 0u)
       << run.err;
   EXPECT_NE(run.err.find("); name one with --catalog FILE\n"), std::string::npos);
+}
+
+// Runs a second apart once drew hoards of climbing gold; a seed drawn fresh
+// is stated, and --seed with it draws the same hoard again.
+TEST_F(RollCommandTest, FreshSeedsAreUnrelatedAndStated) {
+  std::vector<std::string> seeds;
+  for (int run = 0; run < 4; ++run) {
+    const RollRun fresh = roll({"encounter", "Y", "-q"});
+    ASSERT_EQ(fresh.status, 0);
+    const std::string heading = linesOf(fresh.out).at(0);
+    const std::string seed = heading.substr(heading.rfind(' ') + 1);
+    EXPECT_EQ(roll({"encounter", "Y", "-q", "--seed", seed}).out, fresh.out);
+    for (const std::string& earlier : seeds) {
+      EXPECT_GT(std::llabs(std::stoll(seed) - std::stoll(earlier)), 1000) << seed;
+    }
+    seeds.push_back(seed);
+  }
 }
 
 TEST_F(RollCommandTest, OutputThatCannotBeWrittenIsAFailure) {

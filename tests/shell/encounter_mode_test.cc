@@ -229,7 +229,8 @@ TEST_F(EncounterModeTest, OnlyTheFirstTokenIsTheLetter) {
 }
 
 TEST_F(EncounterModeTest, InvalidLetterShowsItsScreenThenAnEmptyReport) {
-  const std::string expected = encounterScreens(treasureReport({}), kInvalidChartScreen);
+  const std::string expected =
+      encounterScreens(treasureReport({}, kNoChartNote), kInvalidChartScreen);
   // The longest entry is cut to its first 4,096 letters, which are no letter either.
   const std::string longWord(5000, 'a');
   for (const char* input : {"bb", "1", "?", "B.", "\xc3\xa9", "aA", longWord.c_str()}) {
@@ -239,7 +240,8 @@ TEST_F(EncounterModeTest, InvalidLetterShowsItsScreenThenAnEmptyReport) {
 }
 
 TEST_F(EncounterModeTest, EndOfInputAtTheLetterPromptCountsAsAnInvalidLetter) {
-  const std::string expected = encounterScreens(treasureReport({}), kInvalidChartScreen);
+  const std::string expected =
+      encounterScreens(treasureReport({}, kNoChartNote), kInvalidChartScreen);
   for (const char* input : {"", " \n\n\t\n"}) {
     EXPECT_EQ(encounter(input, kRichChartBSeed), expected) << '"' << input << '"';
   }
@@ -292,9 +294,11 @@ TEST_F(EncounterModeTest, SavesTheHoardToTheResultFile) {
   EXPECT_EQ(encounter("j\n", kRichChartBSeed), encounterScreens(treasureReport(hoard)));
   EXPECT_EQ(readFile(kResultFile), copperOnlyResultFile(hoard.coins[0]));
 
-  // An invalid letter saves the empty hoard.
-  encounter("jj\n", kRichChartBSeed);
-  EXPECT_EQ(readFile(kResultFile), copperOnlyResultFile(0));
+  // An invalid letter, or none at the end of input, leaves the file alone.
+  for (const char* input : {"jj\n", "?\n", ""}) {
+    encounter(input, kRichChartBSeed);
+    EXPECT_EQ(readFile(kResultFile), copperOnlyResultFile(hoard.coins[0])) << input;
+  }
 }
 
 TEST_F(EncounterModeTest, UnsavedTreasureIsReportedOnScreen) {
@@ -303,9 +307,9 @@ TEST_F(EncounterModeTest, UnsavedTreasureIsReportedOnScreen) {
   const ReferenceHoard hoard = referenceChartB(dice);
 
   EXPECT_EQ(encounter("b\n", kRichChartBSeed),
-            encounterScreens(treasureReport(hoard, /*saved=*/false)));
+            encounterScreens(treasureReport(hoard, kNotSavedNote)));
   EXPECT_EQ(encounter("?\n", kRichChartBSeed),
-            encounterScreens(treasureReport({}, /*saved=*/false), kInvalidChartScreen));
+            encounterScreens(treasureReport({}, kNoChartNote), kInvalidChartScreen));
   EXPECT_TRUE(std::filesystem::is_directory(kResultFile));
 }
 
@@ -323,8 +327,9 @@ TEST_F(EncounterModeTest, TwoEncountersInARowDoNotAddUp) {
   EXPECT_EQ(readFile(kResultFile), copperOnlyResultFile(copper.coins[0]));
   EXPECT_EQ(next(), encounterScreens(treasureReport(gems)));
   EXPECT_EQ(next(), encounterScreens(treasureReport(moreGems)));
-  EXPECT_EQ(next(), encounterScreens(treasureReport({}), kInvalidChartScreen));
-  EXPECT_EQ(readFile(kResultFile), copperOnlyResultFile(0));
+  const std::string lastSaved = readFile(kResultFile);
+  EXPECT_EQ(next(), encounterScreens(treasureReport({}, kNoChartNote), kInvalidChartScreen));
+  EXPECT_EQ(readFile(kResultFile), lastSaved);
 }
 
 }  // namespace

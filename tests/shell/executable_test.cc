@@ -463,14 +463,14 @@ TEST_F(ExecutableTest, ADataFileItsUserMayNotReadFailsToOpen) {
   EXPECT_EQ(unreadable.out, emptyCatalogSession(kOpenFailed));
 }
 
-TEST_F(ExecutableTest, NamesKeepTheirNulAndInvalidBytesOnScreenAndInTheFile) {
+TEST_F(ExecutableTest, NamesShowNulAsAQuestionMarkAndKeepInvalidBytesOnScreenAndInTheFile) {
   const std::string ring("Ring_of\0Nothing", 15);
   const std::string wand = "Wand_\xFF\xFE_of_\xC3(";
   const std::string potion("Elixir_\xE2\x82_of\0_Doubt", 19);
   writeFile("data.txt", "<note> </note>\n" + ring + " tccRings\n" + wand + " tccWands\n" + potion +
                             " tccPotionsAndOils\n");
   auto shown = [](std::string name) {
-    for (char& c : name) c = c == '_' ? ' ' : c;
+    for (char& c : name) c = c == '_' ? ' ' : c == '\0' ? '?' : c;
     return name;
   };
   const Finished session = run("1 2\n1 5\n3\nx\n0\n");

@@ -19,7 +19,7 @@ namespace {
 constexpr std::uint32_t kSeed = 4711;
 
 const std::string kLoaded = "\n Loading Data...\n";
-const std::string kNoDataFile = "\n data.txt file failed to open\n";
+const std::string kNoDataFile = "\n data.txt file failed to open\n[pause]";
 
 class ProgramTest : public ::testing::Test {
  protected:

@@ -102,8 +102,14 @@ struct ShownHoard {
   std::vector<std::string> items;  // names with blanks
 };
 
-/// The on-screen treasure report of `hoard`.
-inline std::string treasureReport(const ShownHoard& hoard, bool saved = true) {
+/// The report's line on a result file that does not hold the hoard shown.
+inline const std::string kNotSavedNote =
+    " The treasure could not be saved to EncounterTreasureResult.txt\n";
+inline const std::string kNoChartNote =
+    " No treasure chart was chosen, so EncounterTreasureResult.txt was left as it was\n";
+
+/// The on-screen treasure report of `hoard`, with `note` on the result file.
+inline std::string treasureReport(const ShownHoard& hoard, const std::string& note = "") {
   std::string text = "\n TREASURE FOUND:\n\n Coins -\n";
   text += " Copper Pieces: " + std::to_string(hoard.coins[0]) + "\n";
   text += " Silver Pieces: " + std::to_string(hoard.coins[1]) + "\n";
@@ -126,8 +132,7 @@ inline std::string treasureReport(const ShownHoard& hoard, bool saved = true) {
     for (const std::string& item : hoard.items) text += " " + item + "\n";
     text += "\n";
   }
-  if (!saved) text += " The treasure could not be saved to EncounterTreasureResult.txt\n";
-  text += "\n\n ";
+  text += note + "\n\n ";
   return text;
 }
 

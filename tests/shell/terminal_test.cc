@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -72,6 +73,8 @@ struct PtyOptions {
   /// A signal the program is started with ignored, as `trap "" INT` or
   /// nohup leave it; 0 for none.
   int ignoredSignal = 0;
+  /// The terminal's kind in TERM; null leaves TERM unset.
+  const char* term = "xterm";
   /// Runs it as a job of a shell with job control: in a process group of
   /// its own, under a parent that takes the terminal back when the job
   /// stops, shows "[stopped]", and on a line typed then (as "fg") gives the
@@ -192,6 +195,11 @@ class PtySession {
         close(file);
       }
       if (options.ignoredSignal != 0) ::signal(options.ignoredSignal, SIG_IGN);
+      if (options.term != nullptr) {
+        setenv("TERM", options.term, 1);
+      } else {
+        unsetenv("TERM");
+      }
       execl(GLIMMERKIST_EXECUTABLE, "glimmerkist", static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -265,6 +273,14 @@ class PtySession {
   std::string rest() const { return screen_.substr(taken_); }
 
   const termios& settingsBefore() const { return before_; }
+  /// Changes the terminal's settings from outside, as stty in the shell
+  /// does, and takes them as the ones the program must leave.
+  void changeSettings(void (*change)(termios&)) {
+    termios settings = settingsNow();
+    change(settings);
+    tcsetattr(slave_, TCSANOW, &settings);
+    tcgetattr(slave_, &before_);
+  }
   termios settingsNow() const {
     termios now{};
     tcgetattr(slave_, &now);
@@ -456,9 +472,11 @@ TEST_F(TerminalTest, AStoppedPauseGivesTheTerminalBackAndWaitsAgainWhenContinued
   const struct {
     const char* what;
     bool asJob;
+    bool sttyWhileStopped;  // `stty erase ^H` in the shell; kept from then on
   } cases[] = {
-      {"Ctrl-Z, then fg in the shell", true},
-      {"stopped and continued by signals", false},
+      {"Ctrl-Z, then fg in the shell", true, false},
+      {"Ctrl-Z, stty erase ^H, then fg", true, true},
+      {"stopped and continued by signals", false, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -472,6 +490,9 @@ TEST_F(TerminalTest, AStoppedPauseGivesTheTerminalBackAndWaitsAgainWhenContinued
       // The shell has the terminal as it was: lines, and echo.
       EXPECT_TRUE(sameSettings(session_->settingsNow(), session_->settingsBefore()))
           << "the stopped pause kept the terminal";
+      if (c.sttyWhileStopped) {
+        session_->changeSettings([](termios& settings) { settings.c_cc[VERASE] = '\b'; });
+      }
       session_->type("fg\r");
       EXPECT_EQ(session_->waitFor("fg\r\n"), "fg\r\n");
     } else {
@@ -485,6 +506,18 @@ TEST_F(TerminalTest, AStoppedPauseGivesTheTerminalBackAndWaitsAgainWhenContinued
   }
 }
 
+TEST_F(TerminalTest, AMissingCatalogStaysOnScreenUntilAKeyIsPressed) {
+  std::filesystem::remove("data.txt");
+  ASSERT_NO_FATAL_FAILURE(start());
+  EXPECT_EQ(session_->waitFor(kPausePrompt),
+            onScreen("\n data.txt file failed to open\n") + kPausePrompt);
+  session_->type("k");
+  EXPECT_EQ(session_->waitFor(kPausePrompt),
+            "\r\n" + kClear + onScreen(kWelcomeText) + kPausePrompt);
+  continueToMenu();
+  quit();
+}
+
 TEST_F(TerminalTest, TheScreenIsClearedOnlyWhenInputAndOutputAreTheTerminal) {
   const struct {
     const char* what;
@@ -492,16 +525,21 @@ TEST_F(TerminalTest, TheScreenIsClearedOnlyWhenInputAndOutputAreTheTerminal) {
     const char* outputPath;
     int clears;
     int pauses;
+    const char* term;
   } cases[] = {
-      {"both the terminal", nullptr, nullptr, 2, 1},
-      {"input from a pipe", "2 3 H 0\n", nullptr, 0, 0},
-      {"output to a file", nullptr, "out.txt", 0, 1},
+      {"both the terminal", nullptr, nullptr, 2, 1, "xterm"},
+      {"input from a pipe", "2 3 H 0\n", nullptr, 0, 0, "xterm"},
+      {"output to a file", nullptr, "out.txt", 0, 1, "xterm"},
+      // An editor's shell buffer, or no kind at all: the escapes would show.
+      {"TERM=dumb", nullptr, nullptr, 0, 1, "dumb"},
+      {"TERM unset", nullptr, nullptr, 0, 1, nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     PtyOptions options;
     options.pipedInput = c.pipedInput;
     options.outputPath = c.outputPath;
+    options.term = c.term;
     ASSERT_NO_FATAL_FAILURE(start(options));
     if (c.pipedInput == nullptr) {
       // The person answers the welcome pause and quits, typing each when

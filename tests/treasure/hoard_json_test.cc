@@ -45,6 +45,9 @@ TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   ring.setName("Ring_of_Dew");
   hoard.magicItems.append(ring);
   hoard.magicItems.append(noItem);
+  Item controls = ring;
+  controls.setName("Esc\x1b_Csi\xc2\x9b_caf\xc3\xa9");
+  hoard.magicItems.append(controls);
   HoardOptions options;
   options.splitAmong = 2;
   const std::string text = hoardsJson({hoard}, options);
@@ -64,6 +67,9 @@ TEST(HoardJsonTest, DocumentsStateTheirVersionFirstAndTotalsAsNumbers) {
   // 0.5 + 5000 + the gem - 1 gp.
   const std::string total = std::to_string(4999 + drawn.printedValue()) + ".5";
   EXPECT_NE(text.find("\"total_gp\": " + total), std::string::npos) << text;
+  // The exact name, with no control character left raw in the text.
+  EXPECT_EQ(written["magic_items"][2]["name"], "Esc\x1b Csi\xc2\x9b caf\xc3\xa9");
+  EXPECT_NE(text.find("\"Esc\\u001b Csi\\u009b caf\xc3\xa9\""), std::string::npos) << text;
   EXPECT_NE(text.find("\"each_gp\": 2500"), std::string::npos) << text;
   EXPECT_NE(text.find("\"remainder_gp\": 0.5"), std::string::npos) << text;
   EXPECT_NE(text.find("\"rates_gp\": {\n    \"cp\": 0.01,"), std::string::npos) << text;

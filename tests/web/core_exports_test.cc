@@ -41,11 +41,11 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
   };
   const Case cases[] = {
       {"chart=h&seed=42&split=4",
-       R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4,"rates":")" + kRates + "\"}", 4},
+       R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4,"rates":")" + kRates + "\"}", 5},
       {"chart=Z",
        R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0,"rates":")" + kRates +
            "\"}",
-       4},
+       5},
       {"chart=H&seed=4294967296", problem(kSeedMessage), 1},
       {"chart=H&split=0", problem(splitMessage()), 1},
       {"chart=1", problem(kChartMessage), 1},
@@ -60,13 +60,14 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
     if (c.parts == 1) {
       EXPECT_EQ(parts[0], c.meta) << c.address;
     }
-    if (c.parts == 4) {
+    if (c.parts == 5) {
       // Then the gems gathered by kind and value, which the page shows.
       EXPECT_EQ(parts[0].rfind(c.meta.substr(0, c.meta.size() - 1) + R"(,"gem_lines":[)", 0), 0u)
           << parts[0];
       EXPECT_EQ(parts[1].front(), '{') << c.address;
       EXPECT_EQ(parts[2].rfind("### Hoard 1 of 1: chart ", 0), 0u) << parts[2];
       EXPECT_EQ(parts[3].rfind("\n TREASURE FOUND:\n\n", 0), 0u) << parts[3];
+      EXPECT_EQ(parts[4].front(), '{') << c.address;
     }
   }
 }

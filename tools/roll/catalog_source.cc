@@ -20,12 +20,10 @@ std::vector<std::string> defaultCatalogCandidates() {
   return candidates;
 }
 
-std::string findCatalog(const std::vector<std::string>& candidates) {
-  for (const std::string& candidate : candidates) {
-    std::error_code error;
-    if (fs::is_regular_file(fs::u8path(candidate), error)) return candidate;
-  }
-  return "";
+std::string defaultCatalog() {
+  const std::string chosen = catalogToLoad();
+  std::error_code error;
+  return fs::exists(fs::symlink_status(fs::u8path(chosen), error)) ? chosen : "";
 }
 
 std::string describeLoadProblem(const LoadResult& result, const std::string& path) {

@@ -1,8 +1,8 @@
 // Where the batch command finds its catalog, and how it tells the person
 // what went wrong with one.
 //
-// Without --catalog it takes data.txt in the current folder, else the
-// catalog installed with the program (catalog/catalog_location.h). The
+// Without --catalog it takes the catalog that the interactive program takes,
+// by the same rule (catalogToLoad in catalog/catalog_location.h). The
 // command reads the catalog without the interactive program's messages and
 // reports the outcome in one line of its own.
 #ifndef GLIMMERKIST_ROLL_CATALOG_SOURCE_H_
@@ -15,12 +15,13 @@
 
 namespace glimmerkist::roll {
 
-/// The places tried when no catalog is named, in order: "data.txt", then the
-/// installed catalogs.
+/// The places looked at when no catalog is named, in order: "data.txt",
+/// then the installed catalog.
 std::vector<std::string> defaultCatalogCandidates();
 
-/// The first of `candidates` that is a regular file, or "" when none is.
-std::string findCatalog(const std::vector<std::string>& candidates);
+/// The catalog to read when none is named, as the interactive program
+/// chooses it, or "" when there is nothing of that name at all.
+std::string defaultCatalog();
 
 /// One line on what kept `path` from loading, without a line end; "" when
 /// `result` says the whole file loaded. Names and tokens are quoted.

@@ -51,7 +51,7 @@ void to_json(nlohmann::ordered_json& json, const PickedItem& picked) {
   json["category"] = picked.category;
   json["tag"] = std::string(kCategoryTags[picked.category]);
   const bool none = picked.item.getName().empty();
-  json["name"] = none ? Json(nullptr) : Json(shownName(picked.item));
+  json["name"] = none ? Json(nullptr) : Json(nameWithBlanks(picked.item));
 }
 
 void writePickedItems(std::ostream& out, Format format, const std::vector<PickedItem>& items) {

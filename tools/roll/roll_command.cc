@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 #include <cstdint>
-#include <ctime>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "base/limits.h"
 #include "base/quoted_input.h"
+#include "base/random.h"
 #include "base/whole_number.h"
 #include "catalog/item_category.h"
 #include "roll/roll_commands.h"
@@ -40,16 +40,17 @@ const char kHoardSeedHelp[] =
     "again on its own. The first hoard gets S itself; each later hoard gets a\n"
     "seed of its own, well mixed from S and its place, so that hoards drawn\n"
     "together are as unalike as hoards drawn one by one. Without --seed, S\n"
-    "comes from the clock.";
+    "is drawn fresh from the system's randomness.";
 
 const char kItemSeedHelp[] =
     "Every item states its seed; --seed with that number draws the same item\n"
     "again. Seeds follow from S as they do for hoards (see encounter --help).\n"
-    "Without --seed, S comes from the clock.";
+    "Without --seed, S is drawn fresh from the system's randomness.";
 
 const char kStatsSeedHelp[] =
     "The hoards of each chart are the ones that encounter CHART --count N\n"
-    "--seed S would show. Without --seed, S comes from the clock.";
+    "--seed S would show. Without --seed, S is drawn fresh from the system's\n"
+    "randomness.";
 
 const char kChartsHelp[] =
     "A chart file holds charts of your own, one block each: \"chart NAME\", a\n"
@@ -71,12 +72,17 @@ CLI::Validator validator(std::function<std::string(std::string&)> check) {
 
 // Whole numbers are decimal digits and nothing else: "010" is ten, and a
 // sign, a blank or "0x" is refused. The number goes on to CLI11 in its
-// plain form, so CLI11 never reads it in another base.
-CLI::Validator wholeNumber() {
-  return validator([](std::string& text) -> std::string {
+// plain form, so CLI11 never reads it in another base. `low` and `high` are
+// only told: a range check after this one holds the option to them.
+CLI::Validator wholeNumber(std::uint64_t low, std::uint64_t high) {
+  return validator([low, high](std::string& text) -> std::string {
     std::uint64_t value = 0;
-    if (!readWholeNumber(text, 0, UINT64_MAX, value).ok()) {
-      // Past 2^64 - 1 is no number CLI11 could range-check either.
+    const Problem problem = readWholeNumber(text, 0, UINT64_MAX, value);
+    if (problem.kind == ProblemKind::kNumberOutOfRange) {
+      // Past 2^64 - 1: no number CLI11 could range-check, but a number.
+      return problem.text() + " " + std::to_string(low) + " to " + std::to_string(high);
+    }
+    if (!problem.ok()) {
       return Problem{ProblemKind::kNotWholeNumber, quotedInput(text)}.text();
     }
     text = std::to_string(value);
@@ -140,14 +146,14 @@ CLI::Validator notEmpty(const char* what) {
 
 void addCount(CLI::App& command, std::int32_t& count, const std::string& help) {
   command.add_option("--count", count, help)
-      ->transform(wholeNumber())
+      ->transform(wholeNumber(1, kMaxDrawCount))
       ->check(range(1, kMaxDrawCount))
       ->type_name("N");
 }
 
 void addSeed(CLI::App& command, std::uint32_t& seed, const char* help) {
   command.add_option("--seed", seed, help)
-      ->transform(wholeNumber())
+      ->transform(wholeNumber(0, UINT32_MAX))
       ->check(range(std::uint64_t{0}, std::uint64_t{UINT32_MAX}))
       ->type_name("S");
 }
@@ -201,12 +207,14 @@ bool namesChartFile(int argc, const char* const* argv) {
 }
 
 // An option this command has no use for: refused with the reason, in the
-// command's own words, rather than as unknown.
+// command's own words, rather than as unknown. It is refused with or without
+// its value, so that the message names it either way.
 void refuse(CLI::App& command, const std::string& names, bool takesValue, const std::string& why) {
   const std::string name = names.substr(names.rfind(',') + 1);
   const auto fail = [name, why](const auto&) { throw CLI::ValidationError(name, why); };
   CLI::Option* option = takesValue ? command.add_option_function<std::string>(names, fail)
                                    : command.add_flag_function(names, fail);
+  if (takesValue) option->expected(0, 1);
   option->group("");  // not listed in the help
 }
 
@@ -238,25 +246,23 @@ std::string oneLine(const std::string& text) {
     }
     if (blank) {
       if (!line.empty() && line.back() != ' ') line += ' ';
-    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-      const std::string escaped = quotedInput(std::string(1, c));
-      line += escaped.substr(1, escaped.size() - 2);  // without its quotes
     } else {
       line += c;
     }
   }
+  line = escapedControls(line);
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
 }
 
 int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  const auto clock = static_cast<std::uint32_t>(std::time(nullptr));
+  const std::uint32_t fresh = freshSeed();
   EncounterRequest encounter;
-  encounter.seed = clock;
+  encounter.seed = fresh;
   ItemRequest item;
-  item.seed = clock;
+  item.seed = fresh;
   StatsRequest stats;
-  stats.seed = clock;
+  stats.seed = fresh;
   CatalogRequest catalog;
   ChartsRequest charts;
   const bool ownCharts = namesChartFile(argc, argv);
@@ -294,7 +300,7 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
                            ->add_option("--split", encounter.sheet.splitAmong,
                                         "Share each hoard's coins among K characters\n"
                                         "(json and markdown)")
-                           ->transform(wholeNumber())
+                           ->transform(wholeNumber(1, kMaxSplitCharacters))
                            ->check(range(1, kMaxSplitCharacters))
                            ->type_name("K");
   addRates(*encounterCommand, encounter.sheet.rates);
@@ -332,7 +338,7 @@ int parseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   statsCommand
       ->add_option("--count,--runs", stats.runs,
                    "Hoards of each chart, " + upTo(kMaxStatsRuns) + "\n(default 100000)")
-      ->transform(wholeNumber())
+      ->transform(wholeNumber(1, kMaxStatsRuns))
       ->check(range(std::int64_t{1}, kMaxStatsRuns))
       ->type_name("N");
   addSeed(*statsCommand, stats.seed, "Seed of each chart's first hoard");

@@ -20,7 +20,9 @@ namespace {
 
 std::string joined(const std::vector<std::string>& places) {
   std::string text;
-  for (const std::string& place : places) text += (text.empty() ? "" : ", ") + place;
+  for (const std::string& place : places) {
+    text += (text.empty() ? "" : ", ") + escapedControls(place);
+  }
   return text;
 }
 
@@ -34,11 +36,10 @@ std::unique_ptr<ItemCatalog> openCatalog(const std::string& requested, bool quie
   std::string path = requested;
   CatalogFiles kinds = CatalogFiles::kAnyButFolder;
   if (path.empty()) {
-    const std::vector<std::string> candidates = defaultCatalogCandidates();
-    path = findCatalog(candidates);
+    path = defaultCatalog();
     kinds = CatalogFiles::kRegularOnly;
     if (path.empty()) {
-      err << kProgramName << ": no catalog found (looked for " << joined(candidates)
+      err << kProgramName << ": no catalog found (looked for " << joined(defaultCatalogCandidates())
           << "); name one with --catalog FILE\n";
       return nullptr;
     }

@@ -145,7 +145,9 @@ function expectedHoard(json) {
     title: `Chart ${sheet.chart}, seed ${sheet.seed}`,
     coins: metals.map(([code, name]) => [`${name} pieces`, n(sheet.coins[code])]),
     gems: [...groups].map(([key, count]) => (count === 1 ? key : `${count} × ${key} each`)),
-    items: sheet.magic_items.map((item) => item.name ?? '(no item: the category is empty)'),
+    // The page shows each control character of a name as "?"; JSON keeps it.
+    items: sheet.magic_items.map((item) =>
+      item.name === null ? '(no item: the category is empty)' : item.name.replace(/[\u0000-\u001f\u007f-\u009f]/g, '?')),
     total: n(sheet.total_gp),
     split: sheet.split
       ? metals.map(([code, name]) => [`${name} pieces`, n(sheet.split.each[code]), n(sheet.split.remainder[code])])
@@ -364,6 +366,16 @@ await check('a corrupt, empty or binary catalog is refused with the core\'s reas
   await page.waitForFunction(() => document.getElementById('catalog-status').textContent.includes('odd.txt'));
   await roll1(page, 'S', { seed: 11 });
   expectEqual(await shownHoard(page), expectedHoard(rollHoard('S', 11, '', odd)), 'hoard from odd bytes');
+  // Control characters in names show as "?"; the JSON keeps them, escaped.
+  const escapes = writeCatalog('escapes.txt', Buffer.from('<n> Potion\x1b]0;X\x07_\xc2\x9b tccPotionsAndOils\n', 'latin1'));
+  await page.setInputFiles('#catalog-file', escapes);
+  await page.waitForFunction(() => document.getElementById('catalog-status').textContent.includes('escapes.txt'));
+  await roll1(page, 'S', { seed: 11 });
+  const shown = await shownHoard(page);
+  expectEqual(shown, expectedHoard(rollHoard('S', 11, '', escapes)), 'hoard from escapes');
+  expectEqual(shown.items[0], 'Potion?]0;X? ?', 'escapes shown as ?');
+  expectTrue((await downloaded(page, 'download-json')).toString().includes('"Potion\\u001b]0;X\\u0007 \\u009b"'),
+    'the JSON keeps the exact name');
   await page.click('#catalog-reset');
   await expectNoProblems();
 });
