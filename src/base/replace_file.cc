@@ -106,7 +106,13 @@ bool followLinks(std::string& path) {
     const ssize_t length = readlink(path.c_str(), target.data(), target.size());
     if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return false;
     target.resize(static_cast<std::size_t>(length));
-    path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+    if (target.front() == '/') {
+      path = target;
+    } else {
+      path = folderOf(path);
+      path += '/';
+      path += target;
+    }
   }
   return false;
 }

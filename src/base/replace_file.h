@@ -8,7 +8,7 @@
 
 namespace glimmerkist {
 
-/// Makes `text` the whole contents of the file at `path`, written as a
+/// Makes `text` the whole contents of the file at `requested`, written as a
 /// text file (on Windows each "\n" becomes CR LF). True only when all of it
 /// was written and the file closed without error.
 ///
@@ -29,7 +29,7 @@ namespace glimmerkist {
 /// place, and so is a file in a folder where the user may write it but not
 /// add files. A named pipe is never opened, as that waits for a reader; it
 /// counts as a failure.
-bool replaceFileContents(const std::string& path, const std::string& text);
+bool replaceFileContents(const std::string& requested, const std::string& text);
 
 }  // namespace glimmerkist
 

@@ -24,6 +24,7 @@ namespace {
 int run(std::vector<std::string> arguments) {
   if (arguments.size() == 1 && glimmerkist::consoleClosesAtExit()) arguments.emplace_back("--help");
   std::vector<const char*> argv;
+  argv.reserve(arguments.size() + 1);
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());
   argv.push_back(nullptr);
   const int status = glimmerkist::roll::runRollCommand(static_cast<int>(arguments.size()),
