@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     generator.resetHoard();
     generator.generateTreasureByChart(chart);
     showEncounterReport(terminal, generator, gemNames, ResultSaving::kSaved);
-    resultFiles += encounterResultText(generator, gemNames);
+    resultFiles += encounterResultText(generator.hoard(), gemNames);
   }
   require(holdsNoControl(terminal.screen()));
   require(holdsNoControl(resultFiles));
