@@ -13,6 +13,7 @@
 #include "treasure/chart_stats.h"
 #include "treasure/coin_rates.h"
 #include "treasure/hoard_json.h"
+#include "treasure/treasure_chart.h"
 #include "treasure/treasure_report.h"
 #include "web/page_request.h"
 #include "web/page_session.h"
@@ -70,10 +71,33 @@ void setReply(const Json& meta, std::vector<std::string> more = {}) {
 
 Json problemJson(const std::string& problem) { return Json{{"problem", problem}}; }
 
+// The chart file in use and its charts, with `message`.
+void setChartsReply(const std::string& message) {
+  Json charts = Json::array();
+  for (const TreasureChart& chart : session().charts()) {
+    charts.push_back({{"name", chart.name}, {"description", chart.description}});
+  }
+  setReply(Json{{"message", message}, {"file", session().chartFileName()}, {"charts", charts}});
+}
+
+// The input laid out as a file's name, `nameSize` bytes, then its bytes.
+struct NamedFile {
+  std::string_view name;
+  std::string_view bytes;
+};
+
+NamedFile namedFile(std::size_t size, std::size_t nameSize) {
+  const std::string_view text = inputText(size);
+  if (nameSize > text.size()) return {};
+  return {text.substr(0, nameSize), text.substr(nameSize)};
+}
+
 }  // namespace
 }  // namespace glimmerkist::web
 
 using glimmerkist::web::input;
+using glimmerkist::web::namedFile;
+using glimmerkist::web::setChartsReply;
 using glimmerkist::web::inputText;
 using glimmerkist::web::Json;
 using glimmerkist::web::problemJson;
@@ -128,6 +152,21 @@ void gk_load_catalog(std::size_t size) {
                 {"counts", counts}});
 }
 
+void gk_load_charts(std::size_t size, std::size_t nameSize) {
+  const glimmerkist::web::NamedFile file = namedFile(size, nameSize);
+  setChartsReply(session().loadCharts(file.bytes, file.name));
+}
+
+void gk_forget_charts() {
+  session().forgetCharts();
+  setChartsReply("");
+}
+
+int gk_is_chart_file(std::size_t size, std::size_t nameSize) {
+  const glimmerkist::web::NamedFile file = namedFile(size, nameSize);
+  return glimmerkist::web::isChartFile(file.name, file.bytes) ? 1 : 0;
+}
+
 void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
   glimmerkist::web::HoardAddress address;
   if (!glimmerkist::web::readHoardAddress(inputText(size), address)) {
@@ -136,11 +175,14 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
   }
   glimmerkist::web::HoardOutcome outcome = session().drawHoard(address, freshSeed);
   if (!outcome.problem.empty()) {
-    setReply(problemJson(outcome.problem));
+    Json meta = problemJson(outcome.problem);
+    if (!outcome.missingCharts.empty()) meta["missing_charts"] = outcome.missingCharts;
+    setReply(meta);
     return;
   }
   glimmerkist::HoardOptions options;
   setReply(Json{{"address", outcome.address},
+                {"charts", outcome.chartFile},
                 {"seed", outcome.hoard.seed},
                 {"split", outcome.split},
                 {"rates", glimmerkist::ratesSentence(options.rates)},

@@ -39,9 +39,24 @@ GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
 /// now, else why it was refused; the counts those of the catalog in use.
 GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 
+/// Loads a chart file: the first `nameSize` input bytes are its name, the
+/// rest up to `size` its bytes. Reply: {"message", "file", "charts": [{"name",
+/// "description"}]}: the message "" when its charts are in use now, else why
+/// it was refused; the file and charts those in use.
+GLIMMERKIST_EXPORT("gk_load_charts") void gk_load_charts(std::size_t size, std::size_t nameSize);
+
+/// Back to the built-in charts only. Reply as gk_load_charts.
+GLIMMERKIST_EXPORT("gk_forget_charts") void gk_forget_charts();
+
+/// 1 when the file in the input, laid out as for gk_load_charts, is a chart
+/// file rather than a catalog, else 0.
+GLIMMERKIST_EXPORT("gk_is_chart_file") int gk_is_chart_file(std::size_t size, std::size_t nameSize);
+
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
-/// {"problem"} or {"address", "seed", "split", "rates", "gem_lines" (the
-/// gems gathered by kind and value, for the page)}, then the JSON
+/// {"problem"}, with "missing_charts" when it names a chart file the page
+/// lacks, or {"address", "charts" (the chart's file, "" for a
+/// built-in chart), "seed", "split", "rates", "gem_lines" (the gems
+/// gathered by kind and value, for the page)}, then the JSON
 /// document, the Markdown and the result file, as glimmerkist-roll and the
 /// console program write them, and the JSON document with names as the page
 /// shows them.

@@ -41,10 +41,12 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
   };
   const Case cases[] = {
       {"chart=h&seed=42&split=4",
-       R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4,"rates":")" + kRates + "\"}", 5},
+       R"({"address":"chart=H&seed=42&split=4","charts":"","seed":42,"split":4,"rates":")" +
+           kRates + "\"}",
+       5},
       {"chart=Z",
-       R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0,"rates":")" + kRates +
-           "\"}",
+       R"({"address":"chart=Z&seed=4000000000","charts":"","seed":4000000000,"split":0,"rates":")" +
+           kRates + "\"}",
        5},
       {"chart=H&seed=4294967296", problem(kSeedMessage), 1},
       {"chart=H&split=0", problem(splitMessage()), 1},
@@ -70,6 +72,40 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
       EXPECT_EQ(parts[4].front(), '{') << c.address;
     }
   }
+}
+
+TEST(CoreExportsTest, AChartFileComesWithItsNameAndItsChartsDrawUnderIt) {
+  struct Case {
+    const char* name;
+    const char* bytes;
+    std::string meta;
+  };
+  const std::string purse =
+      R"("file":"purse.txt","charts":[{"name":"pickpocket","description":"What a thief lifts"}]})";
+  const Case cases[] = {
+      {"purse.txt", "chart pickpocket\ndescription What a thief lifts\ncopper always 1-6\n",
+       R"({"message":"",)" + purse},
+      {"bad.txt", "chart pickpocket\nsilver 5% 9-1\n",
+       R"({"message":"The chart file \"bad.txt\" is refused at line 2, column 13: the high end 1 )"
+       R"(is below the low end 9. It is not used; the charts in use stay.",)" +
+           purse},
+  };
+  for (const Case& c : cases) {
+    const std::string name = c.name;
+    const std::size_t size = put(name + c.bytes);
+    EXPECT_EQ(gk_is_chart_file(size, name.size()), 1) << c.name;
+    gk_load_charts(size, name.size());
+    EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.name;
+  }
+  gk_draw_hoard(put("charts=purse.txt&chart=PickPocket&seed=5"), 1);
+  EXPECT_EQ(replyParts().at(0).rfind(
+                R"({"address":"charts=purse.txt&chart=pickpocket&seed=5","charts":"purse.txt",)", 0),
+            0u)
+      << replyParts().at(0);
+  gk_forget_charts();
+  EXPECT_EQ(replyParts(), std::vector<std::string>{R"({"message":"","file":"","charts":[]})"});
+  gk_draw_hoard(put("charts=purse.txt&chart=pickpocket"), 1);
+  EXPECT_NE(replyParts().at(0).find(R"(,"missing_charts":"purse.txt"})"), std::string::npos);
 }
 
 TEST(CoreExportsTest, AnItemAddressPicksWithItsSeedAndGivesItsOwnAddress) {
