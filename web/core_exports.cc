@@ -96,13 +96,13 @@ NamedFile namedFile(std::size_t size, std::size_t nameSize) {
 }  // namespace glimmerkist::web
 
 using glimmerkist::web::input;
-using glimmerkist::web::namedFile;
-using glimmerkist::web::setChartsReply;
 using glimmerkist::web::inputText;
 using glimmerkist::web::Json;
+using glimmerkist::web::namedFile;
 using glimmerkist::web::problemJson;
 using glimmerkist::web::reply;
 using glimmerkist::web::session;
+using glimmerkist::web::setChartsReply;
 using glimmerkist::web::setReply;
 
 extern "C" {

@@ -104,7 +104,8 @@ void PageSession::forgetCharts() {
   chartFile_.clear();
 }
 
-std::string PageSession::findAddressedChart(const HoardAddress& address, std::int32_t& chart) const {
+std::string PageSession::findAddressedChart(const HoardAddress& address,
+                                            std::int32_t& chart) const {
   if (address.charts.empty()) return readChart(address.chart, chart).ok() ? "" : kChartMessage;
   if (address.charts != chartFile_) {
     return "This link draws from the chart file " + quotedName(address.charts) +

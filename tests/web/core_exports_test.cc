@@ -98,9 +98,10 @@ TEST(CoreExportsTest, AChartFileComesWithItsNameAndItsChartsDrawUnderIt) {
     EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.name;
   }
   gk_draw_hoard(put("charts=purse.txt&chart=PickPocket&seed=5"), 1);
-  EXPECT_EQ(replyParts().at(0).rfind(
-                R"({"address":"charts=purse.txt&chart=pickpocket&seed=5","charts":"purse.txt",)", 0),
-            0u)
+  EXPECT_EQ(
+      replyParts().at(0).rfind(
+          R"({"address":"charts=purse.txt&chart=pickpocket&seed=5","charts":"purse.txt",)", 0),
+      0u)
       << replyParts().at(0);
   gk_forget_charts();
   EXPECT_EQ(replyParts(), std::vector<std::string>{R"({"message":"","file":"","charts":[]})"});

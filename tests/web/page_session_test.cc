@@ -163,7 +163,10 @@ TEST(ChartFileTest, ADroppedFileIsAChartFileByItsNameOrItsFirstLine) {
   const Case cases[] = {
       {"lairs.charts", "Ring tccRings", true},
       {"lairs.txt", "# lairs\n\n  # more\r\nchart wyrmling\n", true},
-      {"lairs.txt", "\xEF\xBB\xBF" "chart\twyrmling", true},
+      {"lairs.txt",
+       "\xEF\xBB\xBF"
+       "chart\twyrmling",
+       true},
       {"data.txt", "<note> chart </note> Ring tccRings", false},
       {"data.txt", "charts tccRings", false},
       {"data.txt", "# only a comment", false},
