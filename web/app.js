@@ -110,8 +110,8 @@ async function startCore(bytes, onProgress = () => {}) {
       core.gk_plan_stats(put(form), freshSeed);
       return reply().meta;
     },
-    chartStats(chart, runs, seed) {
-      core.gk_chart_stats(chart, runs, seed);
+    chartStats(chart, runs, seed, ofFile = 0) {
+      core.gk_chart_stats(chart, runs, seed, ofFile);
       return reply().meta;
     },
   };
@@ -527,6 +527,7 @@ function statisticsWorker() {
     $('own-charts').hidden = file === '';
     document.body.dataset.charts = file === '' ? 'built-in' : 'own';
     chooseChart(file === '' ? 'A' : charts[0].name, file);
+    if (document.body.dataset.ready === 'true') fillGuide();
   }
 
   function setUpEncounter() {
@@ -944,7 +945,7 @@ function statisticsWorker() {
         on.done('page');
         return;
       }
-      const row = core.chartStats(plan.charts[next], plan.runs, plan.seed);
+      const row = core.chartStats(plan.charts[next], plan.runs, plan.seed, plan.ofFile ?? 0);
       if (row.problem !== undefined) {
         on.error(row.problem);
         return;
@@ -1040,17 +1041,24 @@ function statisticsWorker() {
 
   // --- Chart guide --------------------------------------------------------
 
+  let stopGuide = () => {};
+
   // One line a chart from the core's figures at a fixed seed, counted off
-  // the main thread once the page is up.
+  // the main thread once the page is up; a chart file's charts are counted
+  // on the page, whose core alone holds them.
   function fillGuide() {
+    stopGuide();
+    delete document.body.dataset.guide;
     const lines = $('guide-lines');
     const guide = [];
-    countCharts(GUIDE_PLAN, {
+    const ofFile = own.file !== '';
+    const buttons = ofFile ? own.buttons : chartButtons;
+    const plan = ofFile ? { ...GUIDE_PLAN, charts: [...buttons.keys()], ofFile: 1 } : GUIDE_PLAN;
+    stopGuide = (ofFile ? countOnPage : countCharts)(plan, {
       progress: () => {},
       row: (row) => {
-        const letter = row.figures.chart;
-        guide.push([letter, row.guide]);
-        chartButtons.find((b) => b.textContent === letter).title = row.guide;
+        buttons[guide.length].title = row.guide;
+        guide.push([row.figures.chart, row.guide]);
       },
       done: () => {
         lines.replaceChildren(...guide.map(([letter, text]) => {
@@ -1060,8 +1068,8 @@ function statisticsWorker() {
           li.append(b, ` ${text}`);
           return li;
         }));
-        $('guide-note').textContent = `Typical values from ${number(GUIDE_PLAN.runs)} hoards a chart; ` +
-          'count more under Statistics.';
+        $('guide-note').textContent = `Typical values from ${number(GUIDE_PLAN.runs)} hoards a chart` +
+          (ofFile ? '.' : '; count more under Statistics.');
         document.body.dataset.guide = 'ready';
       },
       error: () => {

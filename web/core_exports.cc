@@ -227,15 +227,18 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   }
 }
 
-void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
-  if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
+void gk_chart_stats(int chart, double runs, std::uint32_t seed, int ofFile) {
+  const std::vector<glimmerkist::TreasureChart>& own = session().charts();
+  const int charts = ofFile == 0 ? glimmerkist::kChartCount : static_cast<int>(own.size());
+  if (chart < 0 || chart >= charts || !(runs >= 1) ||
       runs > static_cast<double>(glimmerkist::kMaxStatsRuns)) {
     setReply(problemJson(glimmerkist::web::runsMessage()));
     return;
   }
+  const auto at = static_cast<std::size_t>(chart);
   const glimmerkist::ChartStats stats = glimmerkist::web::PageSession::chartStats(
-      chart, static_cast<std::int64_t>(runs), seed,
-      [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
+      ofFile == 0 ? glimmerkist::kTreasureCharts[at] : own[at], static_cast<std::int64_t>(runs),
+      seed, [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
   setReply(Json{{"figures", stats},
                 {"cells", glimmerkist::chartStatsCells(stats)},
                 {"guide", glimmerkist::web::chartGuideLine(stats)}});

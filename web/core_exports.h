@@ -72,12 +72,13 @@ GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(std::size_t size, std::uint
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
 GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
 
-/// One chart's figures, those of glimmerkist-roll stats. Reply: {"figures":
+/// One chart's figures, those of glimmerkist-roll stats: built-in chart 0
+/// to 25, or with `ofFile` 1 a chart of the chart file in use. Reply: {"figures":
 /// the chart's entry of its JSON, "cells": its row as every format shows it,
 /// "guide": a line for the chart guide}. While it counts it calls the page's
 /// gk_progress with the hoards drawn so far.
 GLIMMERKIST_EXPORT("gk_chart_stats")
-void gk_chart_stats(int chart, double runs, std::uint32_t seed);
+void gk_chart_stats(int chart, double runs, std::uint32_t seed, int ofFile);
 
 }  // extern "C"
 

@@ -160,8 +160,8 @@ Item PageSession::pickItem(std::int32_t category, std::uint32_t seed) const {
   return asShown(catalog_->randomItem(picked));
 }
 
-ChartStats PageSession::chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
-                                   const StatsProgress& progress) {
+ChartStats PageSession::chartStats(const TreasureChart& chart, std::int64_t runs,
+                                   std::uint32_t seed, const StatsProgress& progress) {
   return gatherChartStats(chart, runs, seed, CoinRates(), progress);
 }
 

@@ -84,9 +84,9 @@ class PageSession {
   /// for an empty category.
   Item pickItem(std::int32_t category, std::uint32_t seed) const;
 
-  /// The figures of `runs` hoards of `chart` (0 to 25), those of
-  /// glimmerkist-roll stats. REQUIRES: 1 <= runs <= kMaxStatsRuns.
-  static ChartStats chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+  /// The figures of `runs` hoards of `chart`, those of glimmerkist-roll
+  /// stats. REQUIRES: 1 <= runs <= kMaxStatsRuns.
+  static ChartStats chartStats(const TreasureChart& chart, std::int64_t runs, std::uint32_t seed,
                                const StatsProgress& progress = nullptr);
 
  private:

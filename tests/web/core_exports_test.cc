@@ -97,6 +97,11 @@ TEST(CoreExportsTest, AChartFileComesWithItsNameAndItsChartsDrawUnderIt) {
     gk_load_charts(size, name.size());
     EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.name;
   }
+  // Its charts' figures, for the guide; a chart past its last is none.
+  gk_chart_stats(0, 3, 1, 1);
+  EXPECT_NE(replyParts().at(0).find(R"("cells":["pickpocket","100.0%",)"), std::string::npos);
+  gk_chart_stats(1, 3, 1, 1);
+  EXPECT_EQ(replyParts(), std::vector<std::string>{problem(runsMessage())});
   gk_draw_hoard(put("charts=purse.txt&chart=PickPocket&seed=5"), 1);
   EXPECT_EQ(
       replyParts().at(0).rfind(
@@ -151,12 +156,12 @@ TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
   }
   // The counting itself refuses what no plan gives.
   for (const auto& [chart, runs] : {std::pair{26, 5.0}, {-1, 5.0}, {0, 0.5}, {0, 1e8}}) {
-    gk_chart_stats(chart, runs, 1);
+    gk_chart_stats(chart, runs, 1, 0);
     EXPECT_EQ(replyParts(), std::vector<std::string>{problem(runsMessage())})
         << chart << " " << runs;
   }
   // Chart M: 2 to 8 gold pieces in every hoard and nothing else.
-  gk_chart_stats(12, 3, 1);
+  gk_chart_stats(12, 3, 1, 0);
   const std::string reply = replyParts().at(0);
   EXPECT_EQ(reply.rfind(R"({"figures":{"chart":"M",)", 0), 0u) << reply;
   EXPECT_NE(reply.find(R"("cells":["M","0.0%","0.0",)"), std::string::npos) << reply;

@@ -250,8 +250,9 @@ TEST_F(PageSessionTest, ACatalogWithoutANoteIsTakenWithAHintAboutItsFirstWord) {
 TEST_F(PageSessionTest, StatisticsAreTheCatalogFreeTableOfTheChart) {
   // Chart J holds 3 to 24 copper pieces and nothing else.
   std::vector<std::int64_t> heard;
-  const std::vector<std::string> cells = chartStatsCells(PageSession::chartStats(
-      9, 2 * kProgressStep + 5, 1, [&](std::int64_t drawn) { heard.push_back(drawn); }));
+  const std::vector<std::string> cells =
+      chartStatsCells(PageSession::chartStats(kTreasureCharts[9], 2 * kProgressStep + 5, 1,
+                                              [&](std::int64_t drawn) { heard.push_back(drawn); }));
   ASSERT_EQ(cells.size(), chartStatsHeadings().size());
   EXPECT_EQ(cells[0], "J");
   EXPECT_EQ(cells[1], "100.0%");

@@ -397,6 +397,9 @@ await check('own chart files: picked or dropped, kept by name, drawn as glimmerk
   expectEqual(await page.$$eval('#own-chart-buttons button', (bs) => bs.map((b) => b.textContent)),
     listed.map((c) => `${c.name} ${c.description}`), 'buttons with names and descriptions');
   expectTrue(await page.isHidden('#chart-buttons'), 'A to Z make way for them');
+  await page.waitForSelector('body[data-guide="ready"]');
+  expectEqual(await page.$$eval('#guide-lines b', (bs) => bs.map((b) => b.textContent)), listed.map((c) => c.name),
+    'the guide tells what each of them yields');
   // One Tab stop with arrow keys, as for A to Z.
   await page.fill('#seed', '42');
   await page.fill('#split', '4');
