@@ -127,11 +127,13 @@ function statisticsWorker() {
     try {
       if (event.data.bytes) {
         core = await startCore(event.data.bytes, (drawn) => self.postMessage({ drawn }));
+        const { chartFile } = event.data;
+        if (chartFile) core.loadCharts(chartFile.raw, chartFile.name);
         self.postMessage({ ready: true });
         return;
       }
-      const { chart, runs, seed } = event.data;
-      const row = core.chartStats(chart, runs, seed);
+      const { chart, runs, seed, ofFile } = event.data;
+      const row = core.chartStats(chart, runs, seed, ofFile);
       if (row.problem !== undefined) throw new Error(row.problem);
       self.postMessage({ row });
     } catch (error) {
@@ -507,7 +509,7 @@ function statisticsWorker() {
 
   // The charts of the chart file in use as buttons, each with its name and
   // description, in place of A to Z; the built-in ones again for none.
-  function showOwnCharts({ file, charts }) {
+  function showOwnCharts({ file, charts }, raw) {
     const buttons = charts.map(({ name, description }, at) => {
       const chartButton = document.createElement('button');
       chartButton.type = 'button';
@@ -521,7 +523,10 @@ function statisticsWorker() {
       chartButton.addEventListener('click', () => rollChart(name, file));
       return chartButton;
     });
-    own = { file, buttons };
+    own = { file, buttons, raw };
+    // The statistics count the charts in view: all of a chart file's, or A to C.
+    $('stats-charts').value = file === '' ? 'ABC' : '';
+    $('stats-charts-hint').textContent = file === '' ? '(letters, empty: all)' : '(names, empty: all)';
     $('own-chart-buttons').replaceChildren(...buttons);
     $('own-charts-file').textContent = file;
     $('own-charts').hidden = file === '';
@@ -752,7 +757,7 @@ function statisticsWorker() {
     if (outcome.message !== '') return refuse('charts', outcome.message);
     const charts = name === '' ? '' : `: ${counted(outcome.charts.length, 'chart', 'charts')}`;
     $('charts-status').textContent = `${label}${charts}.`;
-    showOwnCharts(outcome);
+    showOwnCharts(outcome, raw);
     if (document.body.dataset.ready === 'true') announce(`${label} in use${charts}.`);
     return true;
   }
@@ -891,7 +896,7 @@ function statisticsWorker() {
     const give = (worker) => {
       if (next >= plan.charts.length) return;
       worker.at = next;
-      worker.postMessage({ chart: plan.charts[next], runs: plan.runs, seed: plan.seed });
+      worker.postMessage({ chart: plan.charts[next], runs: plan.runs, seed: plan.seed, ofFile: plan.ofFile ?? 0 });
       next += 1;
     };
     const progress = () => on.progress(counted * plan.runs + [...drawn.values()].reduce((a, b) => a + b, 0));
@@ -931,7 +936,8 @@ function statisticsWorker() {
           onPage = countOnPage(plan, on);
         }
       };
-      worker.postMessage({ bytes: moduleBytes });
+      // A chart file's charts are counted by a core that holds it too.
+      worker.postMessage({ bytes: moduleBytes, chartFile: plan.ofFile ? { raw: own.raw, name: own.file } : null });
     }
     return stop;
   }
@@ -987,10 +993,12 @@ function statisticsWorker() {
     form.addEventListener('submit', (event) => {
       event.preventDefault();
       if (run.disabled) return;
-      const charts = $('stats-charts').value.replace(/[\s,]/g, '') || 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
+      const ofFile = own.file === '' ? 0 : 1;
+      const charts = ofFile ? $('stats-charts').value : $('stats-charts').value.replace(/[\s,]/g, '') ||
+        'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
       const query = `charts=${encodeURIComponent(charts)}&runs=${encodeURIComponent($('stats-runs').value.trim())}` +
-        `&seed=${encodeURIComponent($('stats-seed').value.trim())}`;
-      const plan = core.planStats(query, freshSeed());
+        `&seed=${encodeURIComponent($('stats-seed').value.trim())}${ofFile ? '&file=1' : ''}`;
+      const plan = { ...core.planStats(query, freshSeed()), ofFile };
       if (plan.problem !== undefined) {
         showMessage('stats-message', plan.problem);
         announce(plan.problem);
@@ -1044,8 +1052,7 @@ function statisticsWorker() {
   let stopGuide = () => {};
 
   // One line a chart from the core's figures at a fixed seed, counted off
-  // the main thread once the page is up; a chart file's charts are counted
-  // on the page, whose core alone holds them.
+  // the main thread once the page is up.
   function fillGuide() {
     stopGuide();
     delete document.body.dataset.guide;
@@ -1054,7 +1061,7 @@ function statisticsWorker() {
     const ofFile = own.file !== '';
     const buttons = ofFile ? own.buttons : chartButtons;
     const plan = ofFile ? { ...GUIDE_PLAN, charts: [...buttons.keys()], ofFile: 1 } : GUIDE_PLAN;
-    stopGuide = (ofFile ? countOnPage : countCharts)(plan, {
+    stopGuide = countCharts(plan, {
       progress: () => {},
       row: (row) => {
         buttons[guide.length].title = row.guide;

@@ -215,9 +215,12 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   std::vector<std::int32_t> charts;
   std::int64_t runs = 0;
   std::optional<std::uint32_t> seed;
-  if (!glimmerkist::web::readQuery(inputText(size), "charts,runs,seed", query) ||
-      !glimmerkist::web::readChartLetters(query["charts"], charts)) {
-    setReply(problemJson(glimmerkist::web::kChartsMessage));
+  std::string problem = glimmerkist::web::kChartsMessage;
+  if (!glimmerkist::web::readQuery(inputText(size), "charts,runs,seed,file", query) ||
+      (query.count("file") == 0
+           ? !glimmerkist::web::readChartLetters(query["charts"], charts)
+           : !(problem = session().readChartNames(query["charts"], charts)).empty())) {
+    setReply(problemJson(problem));
   } else if (!glimmerkist::web::readRuns(query["runs"], runs)) {
     setReply(problemJson(glimmerkist::web::runsMessage()));
   } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {

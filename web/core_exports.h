@@ -70,6 +70,8 @@ GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(std::size_t size, std::uint
 
 /// Checks a statistics form in the first `size` input bytes, "charts=AZ&
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
+/// With "&file=1" the charts are names of the chart file in use, apart by
+/// blanks or commas, none for all of them.
 GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
 
 /// One chart's figures, those of glimmerkist-roll stats: built-in chart 0

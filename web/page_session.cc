@@ -99,6 +99,28 @@ std::string PageSession::loadCharts(std::string_view bytes, std::string_view fil
   return "";
 }
 
+std::string PageSession::readChartNames(std::string_view names,
+                                        std::vector<std::int32_t>& charts) const {
+  if (chartFile_.empty()) return kChartsMessage;
+  std::vector<std::int32_t> read;
+  constexpr std::string_view kApart = " \t,";
+  for (std::size_t at = names.find_first_not_of(kApart); at != std::string_view::npos;
+       at = names.find_first_not_of(kApart, at)) {
+    const std::string_view name = names.substr(at, names.find_first_of(kApart, at) - at);
+    read.push_back(findChart(charts_, name));
+    if (read.back() < 0) {
+      return quotedName(name) + " is no chart of " + quotedName(chartFile_) +
+             ". Please name its charts, or none for all of them.";
+    }
+    at += name.size();
+  }
+  if (read.empty()) {
+    for (std::size_t i = 0; i < charts_.size(); ++i) read.push_back(static_cast<std::int32_t>(i));
+  }
+  charts = std::move(read);
+  return "";
+}
+
 void PageSession::forgetCharts() {
   charts_.clear();
   chartFile_.clear();

@@ -70,6 +70,10 @@ class PageSession {
   /// The charts of the chart file in use, and its name; none and "" without.
   const std::vector<TreasureChart>& charts() const { return charts_; }
   const std::string& chartFileName() const { return chartFile_; }
+  /// The charts of the chart file in use that `names` names, apart by
+  /// blanks or commas, in that order, or all of them for none: "" or the
+  /// problem, leaving `charts` unchanged.
+  std::string readChartNames(std::string_view names, std::vector<std::int32_t>& charts) const;
 
   /// Draws the hoard that `address` names from the catalog, with
   /// `freshSeed` when the address gives no seed: after srand(seed), the

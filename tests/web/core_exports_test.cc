@@ -97,6 +97,19 @@ TEST(CoreExportsTest, AChartFileComesWithItsNameAndItsChartsDrawUnderIt) {
     gk_load_charts(size, name.size());
     EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.name;
   }
+  // Its charts by name for the statistics, all for none.
+  const std::pair<const char*, std::string> plans[] = {
+      {"charts=&runs=5&seed=1&file=1", R"({"charts":[0],"runs":5,"seed":1})"},
+      {"charts=PICKPOCKET,%20pickpocket&runs=5&seed=1&file=1",
+       R"({"charts":[0,0],"runs":5,"seed":1})"},
+      {"charts=pickpocket,goblin&runs=5&seed=1&file=1",
+       problem(R"(\"goblin\" is no chart of \"purse.txt\". Please name its charts, or none )"
+               "for all of them.")},
+  };
+  for (const auto& [form, meta] : plans) {
+    gk_plan_stats(put(form), 9);
+    EXPECT_EQ(replyParts(), std::vector<std::string>{meta}) << form;
+  }
   // Its charts' figures, for the guide; a chart past its last is none.
   gk_chart_stats(0, 3, 1, 1);
   EXPECT_NE(replyParts().at(0).find(R"("cells":["pickpocket","100.0%",)"), std::string::npos);
@@ -110,6 +123,8 @@ TEST(CoreExportsTest, AChartFileComesWithItsNameAndItsChartsDrawUnderIt) {
       << replyParts().at(0);
   gk_forget_charts();
   EXPECT_EQ(replyParts(), std::vector<std::string>{R"({"message":"","file":"","charts":[]})"});
+  gk_plan_stats(put("charts=&runs=5&seed=1&file=1"), 9);
+  EXPECT_EQ(replyParts(), std::vector<std::string>{problem(kChartsMessage)});
   gk_draw_hoard(put("charts=purse.txt&chart=pickpocket"), 1);
   EXPECT_NE(replyParts().at(0).find(R"(,"missing_charts":"purse.txt"})"), std::string::npos);
 }

@@ -192,6 +192,23 @@ async function pickCharts(page, file) {
   await page.waitForFunction((name) => document.getElementById('charts-status').textContent.includes(name) ||
     !document.getElementById('charts-message').hidden, path.basename(file));
 }
+// Counts the statistics of `charts` as the form holds them and returns the
+// table's rows and those of glimmerkist-roll stats with `args`, both without
+// the spread's picture (which says its figures in words) and thousands
+// separators.
+async function countStats(page, charts, args) {
+  await page.fill('#stats-charts', charts);
+  await page.fill('#stats-runs', '3000');
+  await page.fill('#stats-seed', '1');
+  await page.click('#stats-run');
+  await page.waitForFunction(() => document.getElementById('stats-output').dataset.countedIn !== undefined);
+  const rows = await page.$$eval('#stats-output tbody tr', (trs) => trs.map((tr) => [...tr.cells].slice(0, -1)
+    .map((c) => c.textContent.replace(/,/g, ''))));
+  const markdown = roll(['stats', ...args, '--runs', '3000', '--seed', '1', '--format', 'markdown']);
+  const expected = markdown.split('\n').slice(2).filter((l) => l.startsWith('| '))
+    .map((l) => l.split('|').slice(1, -1).map((c) => c.trim()));
+  return [rows, expected];
+}
 function writeCatalog(name, text) {
   const file = path.join(work, name);
   fs.writeFileSync(file, text);
@@ -439,6 +456,8 @@ await check('own chart files: picked or dropped, kept by name, drawn as glimmerk
   expectEqual(await page.$$eval('#charts-kept option', (os) => os.map((o) => o.value)),
     ['', 'goblin-purses.txt', 'dragon-lairs.txt'], 'kept chart files');
   expectEqual(await page.textContent('#charts-status'), 'Your chart file (dragon-lairs.txt): 3 charts.', 'after reload');
+  const [rows, expected] = await countStats(page, '', ['--charts', lairs]);
+  expectEqual(rows, expected, 'statistics of a chart file');
   await page.goto(`${pageUrl}#charts=goblin-purses.txt&chart=bugbear&seed=42&split=4`);
   await page.waitForFunction(() => document.getElementById('hoard-title').textContent.startsWith('Chart bugbear'));
   expectEqual(await shownHoard(page), expectedHoard(json, goblins), 'a link to a kept chart file');
@@ -480,20 +499,9 @@ await check('own chart buttons at 360, 390 and 1280 px: tappable, no sideways sc
 
 await check('statistics off the main thread match glimmerkist-roll stats', async () => {
   await open(page);
-  await page.fill('#stats-charts', 'AZ');
-  await page.fill('#stats-runs', '3000');
-  await page.fill('#stats-seed', '1');
-  await page.click('#stats-run');
-  await page.waitForFunction(() => document.getElementById('stats-output').dataset.countedIn !== undefined);
+  const [rows, expected] = await countStats(page, 'AZ', ['A', 'Z']);
   expectEqual(await page.getAttribute('#stats-output', 'data-counted-in'), 'worker', 'where it was counted');
   expectEqual(await page.$eval('#stats-progress', (p) => [p.value, p.max]), [6000, 6000], 'progress');
-  // Every cell but the spread's picture, which says its figures in words;
-  // the page groups thousands.
-  const rows = await page.$$eval('#stats-output tbody tr', (trs) => trs.map((tr) => [...tr.cells].slice(0, -1)
-    .map((c) => c.textContent.replace(/,/g, ''))));
-  const markdown = roll(['stats', 'A', 'Z', '--runs', '3000', '--seed', '1', '--format', 'markdown']);
-  const expected = markdown.split('\n').filter((l) => /^\| [A-Z] \|/.test(l))
-    .map((l) => l.split('|').slice(1, -1).map((c) => c.trim()));
   expectEqual(rows, expected, 'statistics table');
   await axe(page, 'the statistics');
   await page.fill('#stats-runs', '0');
