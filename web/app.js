@@ -4,10 +4,10 @@
 // and text of the program is the core's; nothing here decides treasure.
 'use strict';
 
-// Starts the core from the bytes of its module and returns its functions.
-// Self-contained, as the statistics worker runs a copy of its source.
-// `onProgress` hears how many hoards a count has drawn so far.
-async function startCore(bytes, onProgress = () => {}) {
+// Starts the core from its module, compiled or as bytes, and returns its
+// functions. Self-contained, as the statistics worker runs a copy of its
+// source. `onProgress` hears how many hoards a count has drawn so far.
+async function startCore(module, onProgress = () => {}) {
   let core = null;
   const nothing = () => 0;
   // The module was built for a system it never calls on the page; these
@@ -36,8 +36,8 @@ async function startCore(bytes, onProgress = () => {}) {
       environ_get: nothing,
     },
   };
-  const { instance } = await WebAssembly.instantiate(bytes, imports);
-  core = instance.exports;
+  const made = await WebAssembly.instantiate(module, imports);
+  core = (made.instance || made).exports;
   core._initialize();
 
   const encoder = new TextEncoder();
@@ -117,7 +117,7 @@ async function startCore(bytes, onProgress = () => {}) {
   };
 }
 
-// A statistics worker: starts the core from the bytes it is sent, then
+// A statistics worker: starts the core from the module it is sent, then
 // counts each chart it is given, reporting how far it has come and the
 // chart's row. Runs from its own source text, so it is self-contained but
 // for startCore.
@@ -125,14 +125,14 @@ function statisticsWorker() {
   let core = null;
   self.onmessage = async (event) => {
     try {
-      if (event.data.bytes) {
-        core = await startCore(event.data.bytes, (drawn) => self.postMessage({ drawn }));
-        const { chartFile } = event.data;
-        if (chartFile) core.loadCharts(chartFile.raw, chartFile.name);
+      if (event.data.module) {
+        core = await startCore(event.data.module, (drawn) => self.postMessage({ drawn }));
         self.postMessage({ ready: true });
         return;
       }
-      const { chart, runs, seed, ofFile } = event.data;
+      const { chart, runs, seed, ofFile, chartFile } = event.data;
+      // A chart file's charts are counted by a core that holds it too.
+      if (chartFile) core.loadCharts(chartFile.raw, chartFile.name);
       const row = core.chartStats(chart, runs, seed, ofFile);
       if (row.problem !== undefined) throw new Error(row.problem);
       self.postMessage({ row });
@@ -207,6 +207,11 @@ function statisticsWorker() {
   };
 
   const moduleBytes = fromBase64(GLIMMERKIST_CORE);
+  // Compiled once, from the first moment, for the page and every worker:
+  // a compiled module shares its code, and the code the engine optimises
+  // while one of them runs, with all of them.
+  const compiling = WebAssembly.compile(moduleBytes);
+  let coreModule = null;
   let generator = null;
   let hoard = null;
   let shownAddress = ''; // of the hoard or item the address bar last drew
@@ -222,7 +227,7 @@ function statisticsWorker() {
       } catch (error) {
         console.warn(`the generator stopped: ${error}`);
         generator = null;
-        startCore(moduleBytes).then((fresh) => {
+        startCore(coreModule).then((fresh) => {
           generator = fresh;
           loadStoredCatalog();
           chartFiles.restore();
@@ -856,16 +861,35 @@ function statisticsWorker() {
     }
   }
 
+  // Workers that end a count keep their started core for the next one, so
+  // that it starts at once; Stop and errors end them.
+  const MAX_WORKERS = 4;
+  const idleWorkers = [];
+
+  // A worker starting its core; `ready` once it can count. What it says
+  // goes to its `hear`, the count that holds it.
   function startWorker() {
+    let worker = null;
     try {
       const source = `${startCore.toString()}\n(${statisticsWorker.toString()})();\n`;
       const url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
-      const worker = new Worker(url);
+      worker = new Worker(url);
       URL.revokeObjectURL(url);
-      return worker;
     } catch {
       return null;
     }
+    worker.onmessage = ({ data }) => {
+      if (data.ready) worker.ready = true;
+      if (worker.hear) worker.hear(data);
+    };
+    // A browser that cannot hand a compiled module to a worker sends the
+    // bytes to compile.
+    try {
+      worker.postMessage({ module: coreModule });
+    } catch {
+      worker.postMessage({ module: moduleBytes });
+    }
+    return worker;
   }
 
   // Workers keep the page responsive, one a processor core (up to four),
@@ -874,11 +898,12 @@ function statisticsWorker() {
   // counted one at a time between the page's own work. Returns a function
   // that stops the count at once.
   function countCharts(plan, on) {
-    const wanted = Math.max(1, Math.min(navigator.hardwareConcurrency || 1, plan.charts.length, 4));
-    const workers = [];
-    for (let i = 0; i < wanted; i++) {
+    const wanted = Math.max(1, Math.min(navigator.hardwareConcurrency || 1, plan.charts.length, MAX_WORKERS));
+    const workers = idleWorkers.splice(0, wanted);
+    while (workers.length < wanted) {
       const worker = startWorker();
-      if (worker) workers.push(worker);
+      if (!worker) break;
+      workers.push(worker);
     }
     if (workers.length === 0) return countOnPage(plan, on);
     const rows = [];
@@ -888,21 +913,31 @@ function statisticsWorker() {
     let counted = 0;
     let ended = false;
     let onPage = null;
-    const stop = () => {
+    const end = (keepWorkers) => {
       ended = true;
-      for (const worker of workers) worker.terminate();
+      for (const worker of workers) {
+        worker.hear = null;
+        if (keepWorkers && idleWorkers.length < MAX_WORKERS) idleWorkers.push(worker);
+        else worker.terminate();
+      }
       if (onPage) onPage();
     };
+    const stop = () => end(false);
     const give = (worker) => {
       if (next >= plan.charts.length) return;
       worker.at = next;
-      worker.postMessage({ chart: plan.charts[next], runs: plan.runs, seed: plan.seed, ofFile: plan.ofFile ?? 0 });
+      const message = { chart: plan.charts[next], runs: plan.runs, seed: plan.seed, ofFile: plan.ofFile ?? 0 };
+      // A worker kept between counts is sent the chart file once.
+      if (plan.ofFile && worker.charts !== own.raw) {
+        message.chartFile = { raw: own.raw, name: own.file };
+        worker.charts = own.raw;
+      }
+      worker.postMessage(message);
       next += 1;
     };
     const progress = () => on.progress(counted * plan.runs + [...drawn.values()].reduce((a, b) => a + b, 0));
     for (const worker of workers) {
-      worker.onmessage = ({ data }) => {
-        if (ended) return;
+      worker.hear = (data) => {
         if (data.ready) {
           give(worker);
         } else if (data.drawn !== undefined) {
@@ -915,7 +950,7 @@ function statisticsWorker() {
           progress();
           while (rows[shown]) on.row(rows[shown++]);
           if (shown === plan.charts.length) {
-            stop();
+            end(true);
             on.done('worker');
           } else {
             give(worker);
@@ -936,8 +971,7 @@ function statisticsWorker() {
           onPage = countOnPage(plan, on);
         }
       };
-      // A chart file's charts are counted by a core that holds it too.
-      worker.postMessage({ bytes: moduleBytes, chartFile: plan.ofFile ? { raw: own.raw, name: own.file } : null });
+      if (worker.ready) give(worker);
     }
     return stop;
   }
@@ -1096,9 +1130,11 @@ function statisticsWorker() {
 
   async function start() {
     try {
-      generator = await startCore(moduleBytes);
+      coreModule = await compiling;
+      generator = await startCore(coreModule);
     } catch (error) {
       $('hoard-empty').textContent = `The generator could not start in this browser: ${error}`;
+      delete document.documentElement.dataset.starting;
       return;
     }
     names = generator.categories();
@@ -1110,6 +1146,8 @@ function statisticsWorker() {
     setUpStatistics();
     $('hoard-empty').textContent = 'Choose a chart to draw a hoard.';
     document.body.dataset.ready = 'true';
+    // Shown in the same task as the hoard is drawn: laid out once, with it.
+    delete document.documentElement.dataset.starting;
     readAddressBar(true);
     setTimeout(fillGuide, 0);
     setUpOffline();

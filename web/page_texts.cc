@@ -106,10 +106,14 @@ std::string chartGuideLine(const ChartStats& stats) {
   if (!rare.empty()) coins += (coins.empty() ? "sometimes " : ", sometimes ") + joined(rare);
   if (coins.empty()) coins = "no coins";
   coins[0] = static_cast<char>(coins[0] - 'a' + 'A');
-  const std::string worth = stats.p90 == 0
-                                ? "no worth in coins or gems"
-                                : "typically " + wholeGold(stats.p50) + " gp (most " +
-                                      wholeGold(stats.p10) + " to " + wholeGold(stats.p90) + ")";
+  // Whole gold pieces say nothing of a purse of a few coppers.
+  std::string worth = "no worth in coins or gems";
+  if (stats.p90 >= kUnitsPerGp / 2) {
+    worth = "typically " + wholeGold(stats.p50) + " gp (most " + wholeGold(stats.p10) + " to " +
+            wholeGold(stats.p90) + ")";
+  } else if (stats.p90 > 0) {
+    worth = "worth under 1 gp";
+  }
   return coins + "; " + howMany(stats.meanGems, "gem", "gems") + "; " +
          howMany(stats.meanMagicItems, "magic item", "magic items") + "; " + worth;
 }

@@ -52,6 +52,11 @@ TEST(PageTextsTest, AGuideLineSaysWhatAChartYields) {
   bare.meanMagicItems = 1;
   EXPECT_EQ(chartGuideLine(bare),
             "No coins; no gems; about 1 magic item; no worth in coins or gems");
+  ChartStats pocket;
+  pocket.seenShare = {1, 0, 0, 0, 0};
+  pocket.p50 = kUnitsPerGp / 10;
+  pocket.p90 = kUnitsPerGp / 2 - 1;
+  EXPECT_EQ(chartGuideLine(pocket), "Copper; no gems; no magic items; worth under 1 gp");
 }
 
 }  // namespace
