@@ -913,7 +913,9 @@ function statisticsWorker() {
     let counted = 0;
     let ended = false;
     let onPage = null;
+    // Once only: a count that has ended may have lent its workers to the next.
     const end = (keepWorkers) => {
+      if (ended) return;
       ended = true;
       for (const worker of workers) {
         worker.hear = null;
