@@ -51,6 +51,15 @@ async function startCore(module, onProgress = () => {}) {
     new Uint8Array(core.memory.buffer, at, raw.length).set(raw);
     return raw.length;
   };
+  // A file as the core reads it: its name's bytes, then its own. Returns
+  // [size, name size], the size -1 when the core has no memory for it.
+  const putFile = (raw, name) => {
+    const nameBytes = encoder.encode(name);
+    const both = new Uint8Array(nameBytes.length + raw.length);
+    both.set(nameBytes);
+    both.set(raw, nameBytes.length);
+    return [put(both), nameBytes.length];
+  };
   const reply = () => {
     const parts = [];
     const count = core.gk_reply_count();
@@ -71,6 +80,21 @@ async function startCore(module, onProgress = () => {}) {
       core.gk_load_catalog(size);
       return reply().meta;
     },
+    loadCharts(raw, name) {
+      const [size, nameSize] = putFile(raw, name);
+      if (size < 0) return null;
+      core.gk_load_charts(size, nameSize);
+      return reply().meta;
+    },
+    forgetCharts() {
+      core.gk_forget_charts();
+      return reply().meta;
+    },
+    // Its first lines tell; a large catalog is not copied whole for that.
+    isChartFile(raw, name) {
+      const [size, nameSize] = putFile(raw.subarray(0, 1 << 16), name);
+      return size >= 0 && core.gk_is_chart_file(size, nameSize) === 1;
+    },
     drawHoard(address, freshSeed) {
       core.gk_draw_hoard(put(address), freshSeed);
       const { meta, parts } = reply();
@@ -87,8 +111,8 @@ async function startCore(module, onProgress = () => {}) {
       core.gk_plan_stats(put(form), freshSeed);
       return reply().meta;
     },
-    chartStats(chart, runs, seed) {
-      core.gk_chart_stats(chart, runs, seed);
+    chartStats(chart, runs, seed, ofFile = 0) {
+      core.gk_chart_stats(chart, runs, seed, ofFile);
       return reply().meta;
     },
   };
@@ -107,8 +131,10 @@ function statisticsWorker() {
         self.postMessage({ ready: true });
         return;
       }
-      const { chart, runs, seed } = event.data;
-      const row = core.chartStats(chart, runs, seed);
+      const { chart, runs, seed, ofFile, chartFile } = event.data;
+      // A chart file's charts are counted by a core that holds it too.
+      if (chartFile) core.loadCharts(chartFile.raw, chartFile.name);
+      const row = core.chartStats(chart, runs, seed, ofFile);
       if (row.problem !== undefined) throw new Error(row.problem);
       self.postMessage({ row });
     } catch (error) {
@@ -120,13 +146,10 @@ function statisticsWorker() {
 (function page() {
   const $ = (id) => document.getElementById(id);
   const STORED_LOG = 'glimmerkist.log';
-  const STORED_CATALOGS = 'glimmerkist.catalogs'; // the names of the kept catalogs
-  const STORED_IN_USE = 'glimmerkist.catalog-in-use'; // '' for the shipped one
-  const storedCatalogKey = (name) => `glimmerkist.catalog:${name}`;
   // What an earlier version of the page kept: one catalog and its label.
   const OLD_CATALOG = 'glimmerkist.catalog';
   const OLD_NAME = 'glimmerkist.catalog-name';
-  const MAX_CATALOG_BYTES = 32 * 1024 * 1024;
+  const MAX_FILE_BYTES = 32 * 1024 * 1024;
   const LOG_SIZE = 100;
   // The chart guide counts this many hoards of each chart from this seed.
   const GUIDE_PLAN = { charts: [...Array(26).keys()], runs: 2000, seed: 1 };
@@ -208,6 +231,7 @@ function statisticsWorker() {
         startCore(coreModule).then((fresh) => {
           generator = fresh;
           loadStoredCatalog();
+          chartFiles.restore();
         });
         return { problem: STOPPED };
       }
@@ -325,12 +349,19 @@ function statisticsWorker() {
   // --- Encounter --------------------------------------------------------
 
   const chartButtons = [...$('chart-buttons').querySelectorAll('button')];
-  let chosenChart = 'A';
+  // The buttons of the chart file in use and its name; none and '' while
+  // the built-in charts are.
+  let own = { file: '', buttons: [] };
+  // The chart that Enter rolls, and its file ('' for a built-in chart).
+  let chosen = { chart: 'A', charts: '' };
+  const chartOf = (chartButton) => chartButton.dataset.chart ?? chartButton.textContent;
 
-  // The chart group is one stop for Tab: the chosen chart's button.
-  function chooseChart(letter) {
-    chosenChart = letter;
-    for (const chartButton of chartButtons) chartButton.tabIndex = chartButton.textContent === letter ? 0 : -1;
+  // A chart group is one stop for Tab: the chosen chart's button.
+  function chooseChart(chart, charts = '') {
+    chosen = { chart, charts };
+    for (const chartButton of charts === '' ? chartButtons : own.buttons) {
+      chartButton.tabIndex = chartOf(chartButton) === chart ? 0 : -1;
+    }
   }
 
   function download(name, type, data) {
@@ -349,7 +380,7 @@ function statisticsWorker() {
     const document_ = JSON.parse(result.shown);
     const sheet = document_.hoards[0];
     hoard = { ...result, sheet };
-    const title = `Chart ${sheet.chart}, seed ${sheet.seed}`;
+    const title = `Chart ${sheet.chart}${result.charts === '' ? '' : ` (${result.charts})`}, seed ${sheet.seed}`;
     $('hoard-title').textContent = title;
     document.title = `${title} – Glimmerkist Generator`;
     $('hoard-empty').hidden = true;
@@ -413,7 +444,12 @@ function statisticsWorker() {
   // history and a line of the roll log; one the address bar asked for is
   // already in the history, and only the first is logged.
   function drawHoard(address, { fromAddressBar = false, log = true } = {}) {
-    const result = core.drawHoard(address, freshSeed());
+    let result = core.drawHoard(address, freshSeed());
+    // A chart file kept in this browser but not in use is taken up first.
+    if (result.missing_charts !== undefined && chartFiles.names().includes(result.missing_charts)) {
+      chartFiles.useKept(result.missing_charts);
+      result = core.drawHoard(address, freshSeed());
+    }
     if (result.problem !== undefined) {
       showMessage('encounter-message', result.problem);
       announce(result.problem);
@@ -432,8 +468,9 @@ function statisticsWorker() {
 
   // The fields' seed; when empty, the shown hoard's if "Same seed" is
   // chosen, or none for a fresh one.
-  function formAddress(chartText) {
+  function formAddress(chartText, charts) {
     const parts = [`chart=${encodeURIComponent(chartText)}`];
+    if (charts !== '') parts.unshift(`charts=${encodeURIComponent(charts)}`);
     let seed = $('seed').value.trim();
     if (seed === '' && $('same-seed').checked && hoard) seed = String(hoard.sheet.seed);
     const split = $('split').value.trim();
@@ -442,9 +479,9 @@ function statisticsWorker() {
     return parts.join('&');
   }
 
-  function rollChart(letter) {
-    chooseChart(letter);
-    drawHoard(formAddress(letter));
+  function rollChart(chart, charts = '') {
+    chooseChart(chart, charts);
+    drawHoard(formAddress(chart, charts));
   }
 
   // The address names a hoard or an item once it holds a "="; "#charts" and
@@ -457,41 +494,78 @@ function statisticsWorker() {
     else drawHoard(hash, { fromAddressBar: true, log: opened });
   }
 
+  // Arrow keys, Home and End move within a chart group.
+  function moveWithin(group, ofFile) {
+    group.addEventListener('keydown', (event) => {
+      const buttons = ofFile ? own.buttons : chartButtons;
+      const at = buttons.indexOf(document.activeElement);
+      if (at < 0) return;
+      const perRow = buttons.filter((b) => b.offsetTop === buttons[0].offsetTop).length;
+      const steps = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -perRow, ArrowDown: perRow };
+      let to = null;
+      if (event.key in steps) to = Math.min(Math.max(at + steps[event.key], 0), buttons.length - 1);
+      if (event.key === 'Home') to = 0;
+      if (event.key === 'End') to = buttons.length - 1;
+      if (to === null) return;
+      event.preventDefault();
+      chooseChart(chartOf(buttons[to]), ofFile ? own.file : '');
+      buttons[to].focus();
+    });
+  }
+
+  // The charts of the chart file in use as buttons, each with its name and
+  // description, in place of A to Z; the built-in ones again for none.
+  function showOwnCharts({ file, charts }, raw) {
+    const buttons = charts.map(({ name, description }, at) => {
+      const chartButton = document.createElement('button');
+      chartButton.type = 'button';
+      chartButton.dataset.chart = name;
+      chartButton.tabIndex = at === 0 ? 0 : -1;
+      const title = document.createElement('b');
+      title.textContent = name;
+      const about = document.createElement('span');
+      about.textContent = description;
+      chartButton.append(title, ' ', about);
+      chartButton.addEventListener('click', () => rollChart(name, file));
+      return chartButton;
+    });
+    own = { file, buttons, raw };
+    // The statistics count the charts in view: all of a chart file's, or A to C.
+    $('stats-charts').value = file === '' ? 'ABC' : '';
+    $('stats-charts-hint').textContent = file === '' ? '(letters, empty: all)' : '(names, empty: all)';
+    $('own-chart-buttons').replaceChildren(...buttons);
+    $('own-charts-file').textContent = file;
+    $('own-charts').hidden = file === '';
+    document.body.dataset.charts = file === '' ? 'built-in' : 'own';
+    chooseChart(file === '' ? 'A' : charts[0].name, file);
+    if (document.body.dataset.ready === 'true') fillGuide();
+  }
+
   function setUpEncounter() {
     for (const chartButton of chartButtons) {
       chartButton.addEventListener('click', () => rollChart(chartButton.textContent));
     }
-    // Arrow keys, Home and End move within the chart group.
-    $('chart-buttons').addEventListener('keydown', (event) => {
-      const at = chartButtons.indexOf(document.activeElement);
-      if (at < 0) return;
-      const perRow = chartButtons.filter((b) => b.offsetTop === chartButtons[0].offsetTop).length;
-      const steps = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -perRow, ArrowDown: perRow };
-      let to = null;
-      if (event.key in steps) to = Math.min(Math.max(at + steps[event.key], 0), chartButtons.length - 1);
-      if (event.key === 'Home') to = 0;
-      if (event.key === 'End') to = chartButtons.length - 1;
-      if (to === null) return;
-      event.preventDefault();
-      chooseChart(chartButtons[to].textContent);
-      chartButtons[to].focus();
-    });
+    moveWithin($('chart-buttons'), false);
+    moveWithin($('own-chart-buttons'), true);
+    $('own-charts-reset').addEventListener('click', () => chartFiles.useKept(''));
     // Enter in the seed or split field rolls the chosen chart.
     $('encounter-form').addEventListener('submit', (event) => event.preventDefault());
     $('encounter-form').addEventListener('keydown', (event) => {
       if (event.key === 'Enter' && event.target instanceof HTMLInputElement && event.target.type !== 'checkbox') {
         event.preventDefault();
-        rollChart(chosenChart);
+        rollChart(chosen.chart, chosen.charts);
       }
     });
-    $('roll-again').addEventListener('click', () => rollChart(hoard ? hoard.sheet.chart : chosenChart));
+    $('roll-again').addEventListener('click', () =>
+      (hoard ? rollChart(hoard.sheet.chart, hoard.charts) : rollChart(chosen.chart, chosen.charts)));
     document.addEventListener('keydown', (event) => {
       const target = event.target;
       const typing =
         target instanceof HTMLInputElement ||
         target instanceof HTMLSelectElement ||
         target instanceof HTMLTextAreaElement;
-      if (typing || event.ctrlKey || event.metaKey || event.altKey) return;
+      // Letters roll the built-in charts while they are the ones shown.
+      if (typing || event.ctrlKey || event.metaKey || event.altKey || own.file !== '') return;
       if (/^[a-zA-Z]$/.test(event.key)) {
         event.preventDefault();
         rollChart(event.key.toUpperCase());
@@ -570,131 +644,170 @@ function statisticsWorker() {
     });
   }
 
-  // --- Catalog ----------------------------------------------------------
+  // --- Catalogs and chart files ----------------------------------------------
 
-  const keptNames = () => {
-    try {
-      const names = JSON.parse(stored.get(STORED_CATALOGS) || '[]');
-      return Array.isArray(names) ? names.filter((name) => typeof name === 'string') : [];
-    } catch {
-      return [];
+  // Files of the person's own, kept in this browser by name: catalogs and
+  // chart files alike. `kind` names the stored keys and the page's elements
+  // (#KIND-file, -kept, -choice, -forget, -reset, -status, -message);
+  // `use(raw, name)` hands one to the core (raw null and name '' for what
+  // ships with the page) and says whether it is in use now.
+  function keeper(kind, { shipped, stored: store, use }) {
+    const listKey = `glimmerkist.${store}s`;
+    const inUseKey = `glimmerkist.${store}-in-use`;
+    const fileKey = (name) => `glimmerkist.${store}:${name}`;
+    const names = () => {
+      try {
+        const list = JSON.parse(stored.get(listKey) || '[]');
+        return Array.isArray(list) ? list.filter((name) => typeof name === 'string') : [];
+      } catch {
+        return [];
+      }
+    };
+    const keepName = (name) => stored.set(listKey, JSON.stringify([...names().filter((kept) => kept !== name), name]));
+
+    function showKept(inUse) {
+      const kept = names();
+      const select = $(`${kind}-kept`);
+      select.replaceChildren(new Option(shipped, ''), ...kept.map((name) => new Option(name, name)));
+      select.value = inUse;
+      $(`${kind}-choice`).hidden = kept.length === 0;
+      $(`${kind}-forget`).disabled = inUse === '';
     }
-  };
 
-  function showKept(inUse) {
-    const names = keptNames();
-    const select = $('catalog-kept');
-    select.replaceChildren(new Option('The shipped catalog', ''), ...names.map((name) => new Option(name, name)));
-    select.value = inUse;
-    $('catalog-choice').hidden = names.length === 0;
-    $('catalog-forget').disabled = inUse === '';
+    function take(raw, name) {
+      if (!use(raw, name)) return false;
+      showMessage(`${kind}-message`, '');
+      stored.set(inUseKey, name);
+      showKept(name);
+      return true;
+    }
+
+    function forget(name) {
+      stored.remove(fileKey(name));
+      stored.set(listKey, JSON.stringify(names().filter((kept) => kept !== name)));
+    }
+
+    function useKept(name) {
+      const raw = name === '' ? null : stored.get(fileKey(name));
+      if (raw !== null && take(fromBase64(raw), name)) return;
+      // One that went missing or no longer loads is not offered again.
+      if (name !== '') forget(name);
+      take(null, '');
+    }
+
+    // A file picked or dropped: in use and kept when the core takes it.
+    function add(raw, name) {
+      if (!take(raw, name)) return;
+      if (stored.set(fileKey(name), toBase64(raw)) && keepName(name)) {
+        showKept(name);
+      } else {
+        stored.set(inUseKey, '');
+        $(`${kind}-status`).textContent += ' It is too large to keep for your next visit.';
+      }
+    }
+
+    $(`${kind}-file`).addEventListener('change', (event) => {
+      readFile(event.target.files[0], add, kind);
+      event.target.value = '';
+    });
+    $(`${kind}-reset`).addEventListener('click', () => useKept(''));
+    $(`${kind}-kept`).addEventListener('change', (event) => useKept(event.target.value));
+    $(`${kind}-forget`).addEventListener('click', () => {
+      forget($(`${kind}-kept`).value);
+      useKept('');
+    });
+    return { names, useKept, add, keepName, restore: () => useKept(stored.get(inUseKey) || '') };
   }
 
-  // Loads `raw` as the catalog named `name` ('' for the shipped one). A
-  // catalog the core refuses leaves the one in use, and the core's reason
-  // is shown. Returns whether it is in use now.
+  // Reads a picked or dropped file for `take(raw, name)`; one too large to
+  // read is refused where it would have been shown.
+  async function readFile(file, take, kind = null) {
+    if (!file) return;
+    if (file.size > MAX_FILE_BYTES) {
+      const text = `${file.name} is larger than 32 MB; the page reads files up to 32 MB.`;
+      showMessage(`${kind ?? 'catalog'}-message`, text);
+      announce(text);
+      return;
+    }
+    take(new Uint8Array(await file.arrayBuffer()), file.name);
+  }
+
+  // The core's reason for refusing a file, shown and said.
+  function refuse(kind, text) {
+    showMessage(`${kind}-message`, text);
+    announce(text);
+    return false;
+  }
+
   function useCatalog(raw, name) {
     const label = name === '' ? 'The shipped catalog' : `Your catalog (${name})`;
-    if (raw.length > MAX_CATALOG_BYTES) {
-      showMessage('catalog-message', `${label} is larger than 32 MB; the page reads catalogs up to 32 MB.`);
-      announce('The catalog is too large.');
-      return false;
-    }
-    const outcome = core.loadCatalog(raw);
+    const outcome = core.loadCatalog(raw ?? fromBase64(GLIMMERKIST_CATALOG));
     if (outcome === null || outcome.counts === undefined) {
-      showMessage('catalog-message', `There is not enough memory to read ${label}.`);
-      return false;
+      return refuse('catalog', `There is not enough memory to read ${label}.`);
     }
-    if (outcome.message !== '') {
-      const text = `${name}: ${outcome.message}`;
-      showMessage('catalog-message', text);
-      announce(text);
-      return false;
-    }
+    if (outcome.message !== '') return refuse('catalog', `${name}: ${outcome.message}`);
     const items = outcome.counts.reduce((sum, count) => sum + count, 0);
     $('catalog-status').textContent = `${label}: ${counted(items, 'item', 'items')}.`;
     $('catalog-hint').textContent = outcome.hint;
     $('catalog-hint').hidden = outcome.hint === '';
-    showMessage('catalog-message', '');
-    stored.set(STORED_IN_USE, name);
-    showKept(name);
     announce(`${label} loaded, ${counted(items, 'item', 'items')}.`);
     return true;
   }
 
-  function forgetCatalog(name) {
-    stored.remove(storedCatalogKey(name));
-    stored.set(STORED_CATALOGS, JSON.stringify(keptNames().filter((kept) => kept !== name)));
+  function useCharts(raw, name) {
+    const label = name === '' ? 'The built-in charts, A to Z' : `Your chart file (${name})`;
+    const outcome = raw === null ? core.forgetCharts() : core.loadCharts(raw, name);
+    if (outcome === null || outcome.charts === undefined) {
+      return refuse('charts', `There is not enough memory to read ${label}.`);
+    }
+    if (outcome.message !== '') return refuse('charts', outcome.message);
+    const charts = name === '' ? '' : `: ${counted(outcome.charts.length, 'chart', 'charts')}`;
+    $('charts-status').textContent = `${label}${charts}.`;
+    showOwnCharts(outcome, raw);
+    if (document.body.dataset.ready === 'true') announce(`${label} in use${charts}.`);
+    return true;
   }
 
-  function useKeptCatalog(name) {
-    const raw = name === '' ? null : stored.get(storedCatalogKey(name));
-    if (raw !== null && useCatalog(fromBase64(raw), name)) return;
-    // One that went missing or no longer loads is not offered again.
-    if (name !== '') forgetCatalog(name);
-    useCatalog(fromBase64(GLIMMERKIST_CATALOG), '');
-  }
+  let catalogs = null;
+  let chartFiles = null;
 
   function loadStoredCatalog() {
     const old = stored.get(OLD_CATALOG);
     if (old !== null) {
       const name = (stored.get(OLD_NAME) || 'Your catalog').replace(/^Your catalog \((.*)\)$/, '$1');
-      if (stored.set(storedCatalogKey(name), old)) {
-        stored.set(STORED_CATALOGS, JSON.stringify([...keptNames().filter((kept) => kept !== name), name]));
-        stored.set(STORED_IN_USE, name);
+      if (stored.set(`glimmerkist.catalog:${name}`, old) && catalogs.keepName(name)) {
+        stored.set('glimmerkist.catalog-in-use', name);
       }
       stored.remove(OLD_CATALOG);
       stored.remove(OLD_NAME);
     }
-    useKeptCatalog(stored.get(STORED_IN_USE) || '');
+    catalogs.restore();
   }
 
-  async function readCatalogFile(file) {
-    if (!file) return;
-    if (file.size > MAX_CATALOG_BYTES) {
-      useCatalog({ length: file.size }, file.name);
-      return;
-    }
-    const raw = new Uint8Array(await file.arrayBuffer());
-    if (!useCatalog(raw, file.name)) return;
-    if (stored.set(storedCatalogKey(file.name), toBase64(raw))) {
-      stored.set(STORED_CATALOGS, JSON.stringify([...keptNames().filter((kept) => kept !== file.name), file.name]));
-      showKept(file.name);
-    } else {
-      stored.set(STORED_IN_USE, '');
-      $('catalog-status').textContent += ' It is too large to keep for your next visit.';
-    }
-  }
-
-  function setUpCatalog() {
-    $('catalog-file').addEventListener('change', (event) => {
-      readCatalogFile(event.target.files[0]);
-      event.target.value = '';
-    });
-    // A file dropped anywhere on the page is taken as a catalog.
-    const zone = $('drop-zone');
+  function setUpFiles() {
+    catalogs = keeper('catalog', { shipped: 'The shipped catalog', stored: 'catalog', use: useCatalog });
+    chartFiles = keeper('charts', { shipped: 'The built-in charts', stored: 'chart-file', use: useCharts });
+    // A file dropped anywhere on the page is a chart file or a catalog, as
+    // the core tells them apart.
+    const zones = [...document.querySelectorAll('.drop-zone')];
     const carriesFiles = (event) => event.dataTransfer && [...event.dataTransfer.types].includes('Files');
     document.addEventListener('dragover', (event) => {
       if (!carriesFiles(event)) return;
       event.preventDefault();
-      zone.classList.add('dropping');
+      for (const zone of zones) zone.classList.add('dropping');
     });
     document.addEventListener('dragleave', (event) => {
-      if (event.relatedTarget === null) zone.classList.remove('dropping');
+      if (event.relatedTarget === null) for (const zone of zones) zone.classList.remove('dropping');
     });
     document.addEventListener('drop', (event) => {
       if (!carriesFiles(event)) return;
       event.preventDefault();
-      zone.classList.remove('dropping');
-      readCatalogFile(event.dataTransfer.files[0]);
-    });
-    $('catalog-reset').addEventListener('click', () => useKeptCatalog(''));
-    $('catalog-kept').addEventListener('change', (event) => useKeptCatalog(event.target.value));
-    $('catalog-forget').addEventListener('click', () => {
-      forgetCatalog($('catalog-kept').value);
-      useKeptCatalog('');
+      for (const zone of zones) zone.classList.remove('dropping');
+      readFile(event.dataTransfer.files[0], (raw, name) =>
+        (core.isChartFile(raw, name) === true ? chartFiles : catalogs).add(raw, name));
     });
     loadStoredCatalog();
+    chartFiles.restore();
   }
 
   // --- Statistics -------------------------------------------------------
@@ -801,7 +914,9 @@ function statisticsWorker() {
     let counted = 0;
     let ended = false;
     let onPage = null;
+    // Once only: a count that has ended may have lent its workers to the next.
     const end = (keepWorkers) => {
+      if (ended) return;
       ended = true;
       for (const worker of workers) {
         worker.hear = null;
@@ -814,7 +929,13 @@ function statisticsWorker() {
     const give = (worker) => {
       if (next >= plan.charts.length) return;
       worker.at = next;
-      worker.postMessage({ chart: plan.charts[next], runs: plan.runs, seed: plan.seed });
+      const message = { chart: plan.charts[next], runs: plan.runs, seed: plan.seed, ofFile: plan.ofFile ?? 0 };
+      // A worker kept between counts is sent the chart file once.
+      if (plan.ofFile && worker.charts !== own.raw) {
+        message.chartFile = { raw: own.raw, name: own.file };
+        worker.charts = own.raw;
+      }
+      worker.postMessage(message);
       next += 1;
     };
     const progress = () => on.progress(counted * plan.runs + [...drawn.values()].reduce((a, b) => a + b, 0));
@@ -867,7 +988,7 @@ function statisticsWorker() {
         on.done('page');
         return;
       }
-      const row = core.chartStats(plan.charts[next], plan.runs, plan.seed);
+      const row = core.chartStats(plan.charts[next], plan.runs, plan.seed, plan.ofFile ?? 0);
       if (row.problem !== undefined) {
         on.error(row.problem);
         return;
@@ -909,10 +1030,12 @@ function statisticsWorker() {
     form.addEventListener('submit', (event) => {
       event.preventDefault();
       if (run.disabled) return;
-      const charts = $('stats-charts').value.replace(/[\s,]/g, '') || 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
+      const ofFile = own.file === '' ? 0 : 1;
+      const charts = ofFile ? $('stats-charts').value : $('stats-charts').value.replace(/[\s,]/g, '') ||
+        'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
       const query = `charts=${encodeURIComponent(charts)}&runs=${encodeURIComponent($('stats-runs').value.trim())}` +
-        `&seed=${encodeURIComponent($('stats-seed').value.trim())}`;
-      const plan = core.planStats(query, freshSeed());
+        `&seed=${encodeURIComponent($('stats-seed').value.trim())}${ofFile ? '&file=1' : ''}`;
+      const plan = { ...core.planStats(query, freshSeed()), ofFile };
       if (plan.problem !== undefined) {
         showMessage('stats-message', plan.problem);
         announce(plan.problem);
@@ -963,17 +1086,23 @@ function statisticsWorker() {
 
   // --- Chart guide --------------------------------------------------------
 
+  let stopGuide = () => {};
+
   // One line a chart from the core's figures at a fixed seed, counted off
   // the main thread once the page is up.
   function fillGuide() {
+    stopGuide();
+    delete document.body.dataset.guide;
     const lines = $('guide-lines');
     const guide = [];
-    countCharts(GUIDE_PLAN, {
+    const ofFile = own.file !== '';
+    const buttons = ofFile ? own.buttons : chartButtons;
+    const plan = ofFile ? { ...GUIDE_PLAN, charts: [...buttons.keys()], ofFile: 1 } : GUIDE_PLAN;
+    stopGuide = countCharts(plan, {
       progress: () => {},
       row: (row) => {
-        const letter = row.figures.chart;
-        guide.push([letter, row.guide]);
-        chartButtons.find((b) => b.textContent === letter).title = row.guide;
+        buttons[guide.length].title = row.guide;
+        guide.push([row.figures.chart, row.guide]);
       },
       done: () => {
         lines.replaceChildren(...guide.map(([letter, text]) => {
@@ -983,8 +1112,8 @@ function statisticsWorker() {
           li.append(b, ` ${text}`);
           return li;
         }));
-        $('guide-note').textContent = `Typical values from ${number(GUIDE_PLAN.runs)} hoards a chart; ` +
-          'count more under Statistics.';
+        $('guide-note').textContent = `Typical values from ${number(GUIDE_PLAN.runs)} hoards a chart` +
+          (ofFile ? '.' : '; count more under Statistics.');
         document.body.dataset.guide = 'ready';
       },
       error: () => {
@@ -1016,7 +1145,7 @@ function statisticsWorker() {
     renderLog();
     setUpEncounter();
     setUpItems();
-    setUpCatalog();
+    setUpFiles();
     setUpStatistics();
     $('hoard-empty').textContent = 'Choose a chart to draw a hoard.';
     document.body.dataset.ready = 'true';

@@ -13,6 +13,7 @@
 #include "treasure/chart_stats.h"
 #include "treasure/coin_rates.h"
 #include "treasure/hoard_json.h"
+#include "treasure/treasure_chart.h"
 #include "treasure/treasure_report.h"
 #include "web/page_request.h"
 #include "web/page_session.h"
@@ -70,15 +71,38 @@ void setReply(const Json& meta, std::vector<std::string> more = {}) {
 
 Json problemJson(const std::string& problem) { return Json{{"problem", problem}}; }
 
+// The chart file in use and its charts, with `message`.
+void setChartsReply(const std::string& message) {
+  Json charts = Json::array();
+  for (const TreasureChart& chart : session().charts()) {
+    charts.push_back({{"name", chart.name}, {"description", chart.description}});
+  }
+  setReply(Json{{"message", message}, {"file", session().chartFileName()}, {"charts", charts}});
+}
+
+// The input laid out as a file's name, `nameSize` bytes, then its bytes.
+struct NamedFile {
+  std::string_view name;
+  std::string_view bytes;
+};
+
+NamedFile namedFile(std::size_t size, std::size_t nameSize) {
+  const std::string_view text = inputText(size);
+  if (nameSize > text.size()) return {};
+  return {text.substr(0, nameSize), text.substr(nameSize)};
+}
+
 }  // namespace
 }  // namespace glimmerkist::web
 
 using glimmerkist::web::input;
 using glimmerkist::web::inputText;
 using glimmerkist::web::Json;
+using glimmerkist::web::namedFile;
 using glimmerkist::web::problemJson;
 using glimmerkist::web::reply;
 using glimmerkist::web::session;
+using glimmerkist::web::setChartsReply;
 using glimmerkist::web::setReply;
 
 extern "C" {
@@ -128,6 +152,21 @@ void gk_load_catalog(std::size_t size) {
                 {"counts", counts}});
 }
 
+void gk_load_charts(std::size_t size, std::size_t nameSize) {
+  const glimmerkist::web::NamedFile file = namedFile(size, nameSize);
+  setChartsReply(session().loadCharts(file.bytes, file.name));
+}
+
+void gk_forget_charts() {
+  session().forgetCharts();
+  setChartsReply("");
+}
+
+int gk_is_chart_file(std::size_t size, std::size_t nameSize) {
+  const glimmerkist::web::NamedFile file = namedFile(size, nameSize);
+  return glimmerkist::web::isChartFile(file.name, file.bytes) ? 1 : 0;
+}
+
 void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
   glimmerkist::web::HoardAddress address;
   if (!glimmerkist::web::readHoardAddress(inputText(size), address)) {
@@ -136,11 +175,14 @@ void gk_draw_hoard(std::size_t size, std::uint32_t freshSeed) {
   }
   glimmerkist::web::HoardOutcome outcome = session().drawHoard(address, freshSeed);
   if (!outcome.problem.empty()) {
-    setReply(problemJson(outcome.problem));
+    Json meta = problemJson(outcome.problem);
+    if (!outcome.missingCharts.empty()) meta["missing_charts"] = outcome.missingCharts;
+    setReply(meta);
     return;
   }
   glimmerkist::HoardOptions options;
   setReply(Json{{"address", outcome.address},
+                {"charts", outcome.chartFile},
                 {"seed", outcome.hoard.seed},
                 {"split", outcome.split},
                 {"rates", glimmerkist::ratesSentence(options.rates)},
@@ -173,9 +215,12 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   std::vector<std::int32_t> charts;
   std::int64_t runs = 0;
   std::optional<std::uint32_t> seed;
-  if (!glimmerkist::web::readQuery(inputText(size), "charts,runs,seed", query) ||
-      !glimmerkist::web::readChartLetters(query["charts"], charts)) {
-    setReply(problemJson(glimmerkist::web::kChartsMessage));
+  std::string problem = glimmerkist::web::kChartsMessage;
+  if (!glimmerkist::web::readQuery(inputText(size), "charts,runs,seed,file", query) ||
+      (query.count("file") == 0
+           ? !glimmerkist::web::readChartLetters(query["charts"], charts)
+           : !(problem = session().readChartNames(query["charts"], charts)).empty())) {
+    setReply(problemJson(problem));
   } else if (!glimmerkist::web::readRuns(query["runs"], runs)) {
     setReply(problemJson(glimmerkist::web::runsMessage()));
   } else if (!glimmerkist::web::readSeed(query["seed"], seed)) {
@@ -185,15 +230,18 @@ void gk_plan_stats(std::size_t size, std::uint32_t freshSeed) {
   }
 }
 
-void gk_chart_stats(int chart, double runs, std::uint32_t seed) {
-  if (chart < 0 || chart >= glimmerkist::kChartCount || !(runs >= 1) ||
+void gk_chart_stats(int chart, double runs, std::uint32_t seed, int ofFile) {
+  const std::vector<glimmerkist::TreasureChart>& own = session().charts();
+  const int charts = ofFile == 0 ? glimmerkist::kChartCount : static_cast<int>(own.size());
+  if (chart < 0 || chart >= charts || !(runs >= 1) ||
       runs > static_cast<double>(glimmerkist::kMaxStatsRuns)) {
     setReply(problemJson(glimmerkist::web::runsMessage()));
     return;
   }
+  const auto at = static_cast<std::size_t>(chart);
   const glimmerkist::ChartStats stats = glimmerkist::web::PageSession::chartStats(
-      chart, static_cast<std::int64_t>(runs), seed,
-      [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
+      ofFile == 0 ? glimmerkist::kTreasureCharts[at] : own[at], static_cast<std::int64_t>(runs),
+      seed, [](std::int64_t drawn) { gk_progress(static_cast<double>(drawn)); });
   setReply(Json{{"figures", stats},
                 {"cells", glimmerkist::chartStatsCells(stats)},
                 {"guide", glimmerkist::web::chartGuideLine(stats)}});

@@ -39,9 +39,24 @@ GLIMMERKIST_EXPORT("gk_categories") void gk_categories();
 /// now, else why it was refused; the counts those of the catalog in use.
 GLIMMERKIST_EXPORT("gk_load_catalog") void gk_load_catalog(std::size_t size);
 
+/// Loads a chart file: the first `nameSize` input bytes are its name, the
+/// rest up to `size` its bytes. Reply: {"message", "file", "charts": [{"name",
+/// "description"}]}: the message "" when its charts are in use now, else why
+/// it was refused; the file and charts those in use.
+GLIMMERKIST_EXPORT("gk_load_charts") void gk_load_charts(std::size_t size, std::size_t nameSize);
+
+/// Back to the built-in charts only. Reply as gk_load_charts.
+GLIMMERKIST_EXPORT("gk_forget_charts") void gk_forget_charts();
+
+/// 1 when the file in the input, laid out as for gk_load_charts, is a chart
+/// file rather than a catalog, else 0.
+GLIMMERKIST_EXPORT("gk_is_chart_file") int gk_is_chart_file(std::size_t size, std::size_t nameSize);
+
 /// Draws the hoard of the address in the first `size` input bytes. Reply:
-/// {"problem"} or {"address", "seed", "split", "rates", "gem_lines" (the
-/// gems gathered by kind and value, for the page)}, then the JSON
+/// {"problem"}, with "missing_charts" when it names a chart file the page
+/// lacks, or {"address", "charts" (the chart's file, "" for a
+/// built-in chart), "seed", "split", "rates", "gem_lines" (the gems
+/// gathered by kind and value, for the page)}, then the JSON
 /// document, the Markdown and the result file, as glimmerkist-roll and the
 /// console program write them, and the JSON document with names as the page
 /// shows them.
@@ -55,14 +70,17 @@ GLIMMERKIST_EXPORT("gk_pick_item") void gk_pick_item(std::size_t size, std::uint
 
 /// Checks a statistics form in the first `size` input bytes, "charts=AZ&
 /// runs=100000&seed=": {"problem"} or {"charts": [0, 25], "runs", "seed"}.
+/// With "&file=1" the charts are names of the chart file in use, apart by
+/// blanks or commas, none for all of them.
 GLIMMERKIST_EXPORT("gk_plan_stats") void gk_plan_stats(std::size_t size, std::uint32_t freshSeed);
 
-/// One chart's figures, those of glimmerkist-roll stats. Reply: {"figures":
+/// One chart's figures, those of glimmerkist-roll stats: built-in chart 0
+/// to 25, or with `ofFile` 1 a chart of the chart file in use. Reply: {"figures":
 /// the chart's entry of its JSON, "cells": its row as every format shows it,
 /// "guide": a line for the chart guide}. While it counts it calls the page's
 /// gk_progress with the hoards drawn so far.
 GLIMMERKIST_EXPORT("gk_chart_stats")
-void gk_chart_stats(int chart, double runs, std::uint32_t seed);
+void gk_chart_stats(int chart, double runs, std::uint32_t seed, int ofFile);
 
 }  // extern "C"
 

@@ -48,6 +48,25 @@ bool isOneOf(std::string_view key, std::string_view keys) {
   }
 }
 
+// `text` as an address holds it: letters, digits and "-._~" as they are,
+// every other byte as %XX.
+std::string percentEncode(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string encoded;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (plain || c == '-' || c == '.' || c == '_' || c == '~') {
+      encoded += c;
+    } else {
+      encoded += '%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 15];
+    }
+  }
+  return encoded;
+}
+
 }  // namespace
 
 bool readQuery(std::string_view text, std::string_view keys, Query& query) {
@@ -73,10 +92,11 @@ bool readQuery(std::string_view text, std::string_view keys, Query& query) {
 
 bool readHoardAddress(std::string_view text, HoardAddress& address) {
   Query query;
-  if (!readQuery(text, "chart,seed,split", query) || query.count("chart") == 0) return false;
+  if (!readQuery(text, "charts,chart,seed,split", query) || query.count("chart") == 0) return false;
   address.chart = query["chart"];
   address.seed = query["seed"];
   address.split = query["split"];
+  address.charts = query["charts"];
   return true;
 }
 
@@ -139,8 +159,11 @@ bool readSplit(std::string_view text, std::int32_t& split) {
   return true;
 }
 
-std::string hoardAddress(char chartLetter, std::uint32_t seed, std::int32_t split) {
-  std::string address = std::string("chart=") + chartLetter + "&seed=" + std::to_string(seed);
+std::string hoardAddress(std::string_view chartFile, std::string_view chart, std::uint32_t seed,
+                         std::int32_t split) {
+  std::string address;
+  if (!chartFile.empty()) address = "charts=" + percentEncode(chartFile) + "&";
+  address += "chart=" + percentEncode(chart) + "&seed=" + std::to_string(seed);
   if (split > 0) address += "&split=" + std::to_string(split);
   return address;
 }

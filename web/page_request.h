@@ -38,15 +38,19 @@ using Query = std::map<std::string, std::string, std::less<>>;
 bool readQuery(std::string_view text, std::string_view keys, Query& query);
 
 /// A hoard as the address or the fields name it, each part still as text:
-/// "chart=H&seed=42&split=4". The chart is checked by the charts themselves.
+/// "chart=H&seed=42&split=4", or "charts=lairs.txt&chart=wyrmling-nest&..."
+/// for a chart of a chart file. The chart is checked by the charts
+/// themselves.
 struct HoardAddress {
   std::string chart;
-  std::string seed;   // "" for a fresh seed
-  std::string split;  // "" for no split
+  std::string seed;    // "" for a fresh seed
+  std::string split;   // "" for no split
+  std::string charts;  // the chart file's name; "" for the built-in charts
 };
 
 /// Takes apart `text` (an address without its "#"), a query of the keys
-/// chart, seed and split with chart required. False for anything else.
+/// charts, chart, seed and split with chart required. False for anything
+/// else.
 bool readHoardAddress(std::string_view text, HoardAddress& address);
 
 /// The hoards of each chart for the statistics: 1 to kMaxStatsRuns.
@@ -69,8 +73,11 @@ bool readSplit(std::string_view text, std::int32_t& split);
 bool readChartLetters(std::string_view letters, std::vector<std::int32_t>& charts);
 
 /// The address that draws this hoard again, "chart=H&seed=42", with
-/// "&split=4" when the coins are split.
-std::string hoardAddress(char chartLetter, std::uint32_t seed, std::int32_t split);
+/// "&split=4" when the coins are split and "charts=FILE&" before it for a
+/// chart of a chart file (`chartFile` not ""). Names are percent-encoded
+/// but for letters, digits and "-._~".
+std::string hoardAddress(std::string_view chartFile, std::string_view chart, std::uint32_t seed,
+                         std::int32_t split);
 
 }  // namespace glimmerkist::web
 

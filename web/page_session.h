@@ -17,6 +17,7 @@
 #include "catalog/item_category.h"
 #include "treasure/chart_stats.h"
 #include "treasure/hoard.h"
+#include "treasure/treasure_chart.h"
 #include "web/page_request.h"
 
 namespace glimmerkist::web {
@@ -36,6 +37,8 @@ struct HoardOutcome {
   std::string problem;  // "" when the hoard was drawn
   Hoard hoard;
   std::int32_t split = 0;
+  std::string missingCharts;          // a chart file the address names and the page lacks
+  std::string chartFile;              // the file of the hoard's chart; "" for a built-in one
   std::string address;                // draws the same hoard again
   std::string json;                   // glimmerkist-roll's JSON document of the hoard
   std::string markdown;               // glimmerkist-roll's Markdown of the hoard
@@ -57,9 +60,26 @@ class PageSession {
   /// catalog in use stays.
   CatalogOutcome loadCatalog(std::string_view bytes);
 
+  /// Takes the chart file `bytes`, called `fileName`, read by the program's
+  /// chart file parser, beside the built-in charts: "" when its charts are in
+  /// use now, else why it was refused, with its line and column. A refused
+  /// file is never kept: the charts in use stay.
+  std::string loadCharts(std::string_view bytes, std::string_view fileName);
+  /// Back to the built-in charts only.
+  void forgetCharts();
+  /// The charts of the chart file in use, and its name; none and "" without.
+  const std::vector<TreasureChart>& charts() const { return charts_; }
+  const std::string& chartFileName() const { return chartFile_; }
+  /// The charts of the chart file in use that `names` names, apart by
+  /// blanks or commas, in that order, or all of them for none: "" or the
+  /// problem, leaving `charts` unchanged.
+  std::string readChartNames(std::string_view names, std::vector<std::int32_t>& charts) const;
+
   /// Draws the hoard that `address` names from the catalog, with
   /// `freshSeed` when the address gives no seed: after srand(seed), the
-  /// hoard the console program shows for its first encounter.
+  /// hoard the console program shows for its first encounter. A chart of a
+  /// chart file is drawn when the address names the file in use; any other
+  /// file is reported missing.
   HoardOutcome drawHoard(const HoardAddress& address, std::uint32_t freshSeed);
 
   /// After srand(seed), one item of `category`, or of a category drawn first
@@ -68,19 +88,30 @@ class PageSession {
   /// for an empty category.
   Item pickItem(std::int32_t category, std::uint32_t seed) const;
 
-  /// The figures of `runs` hoards of `chart` (0 to 25), those of
-  /// glimmerkist-roll stats. REQUIRES: 1 <= runs <= kMaxStatsRuns.
-  static ChartStats chartStats(std::int32_t chart, std::int64_t runs, std::uint32_t seed,
+  /// The figures of `runs` hoards of `chart`, those of glimmerkist-roll
+  /// stats. REQUIRES: 1 <= runs <= kMaxStatsRuns.
+  static ChartStats chartStats(const TreasureChart& chart, std::int64_t runs, std::uint32_t seed,
                                const StatsProgress& progress = nullptr);
 
  private:
+  /// The position of the chart `address` names, in the built-in charts or
+  /// those of the chart file in use, into `chart`; "" or the problem.
+  std::string findAddressedChart(const HoardAddress& address, std::int32_t& chart) const;
+
   std::unique_ptr<ItemCatalog> catalog_;
+  std::vector<TreasureChart> charts_;
+  std::string chartFile_;
 };
 
 /// Why the page refuses a catalog read as `result`: the core's message and
 /// detail in a sentence of the page's own, or that it holds no item; "" for
 /// a catalog it takes.
 std::string catalogMessage(const LoadResult& result);
+
+/// Whether a file dropped on the page is a chart file rather than a catalog:
+/// its name ends in ".charts", or its first line that is neither blank nor a
+/// "#" comment begins with the word "chart".
+bool isChartFile(std::string_view fileName, std::string_view bytes);
 
 }  // namespace glimmerkist::web
 

@@ -41,10 +41,12 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
   };
   const Case cases[] = {
       {"chart=h&seed=42&split=4",
-       R"({"address":"chart=H&seed=42&split=4","seed":42,"split":4,"rates":")" + kRates + "\"}", 5},
+       R"({"address":"chart=H&seed=42&split=4","charts":"","seed":42,"split":4,"rates":")" +
+           kRates + "\"}",
+       5},
       {"chart=Z",
-       R"({"address":"chart=Z&seed=4000000000","seed":4000000000,"split":0,"rates":")" + kRates +
-           "\"}",
+       R"({"address":"chart=Z&seed=4000000000","charts":"","seed":4000000000,"split":0,"rates":")" +
+           kRates + "\"}",
        5},
       {"chart=H&seed=4294967296", problem(kSeedMessage), 1},
       {"chart=H&split=0", problem(splitMessage()), 1},
@@ -70,6 +72,61 @@ TEST(CoreExportsTest, AHoardRepliesWithItsAddressItsTextsAndItsFile) {
       EXPECT_EQ(parts[4].front(), '{') << c.address;
     }
   }
+}
+
+TEST(CoreExportsTest, AChartFileComesWithItsNameAndItsChartsDrawUnderIt) {
+  struct Case {
+    const char* name;
+    const char* bytes;
+    std::string meta;
+  };
+  const std::string purse =
+      R"("file":"purse.txt","charts":[{"name":"pickpocket","description":"What a thief lifts"}]})";
+  const Case cases[] = {
+      {"purse.txt", "chart pickpocket\ndescription What a thief lifts\ncopper always 1-6\n",
+       R"({"message":"",)" + purse},
+      {"bad.txt", "chart pickpocket\nsilver 5% 9-1\n",
+       R"({"message":"The chart file \"bad.txt\" is refused at line 2, column 13: the high end 1 )"
+       R"(is below the low end 9. It is not used; the charts in use stay.",)" +
+           purse},
+  };
+  for (const Case& c : cases) {
+    const std::string name = c.name;
+    const std::size_t size = put(name + c.bytes);
+    EXPECT_EQ(gk_is_chart_file(size, name.size()), 1) << c.name;
+    gk_load_charts(size, name.size());
+    EXPECT_EQ(replyParts(), std::vector<std::string>{c.meta}) << c.name;
+  }
+  // Its charts by name for the statistics, all for none.
+  const std::pair<const char*, std::string> plans[] = {
+      {"charts=&runs=5&seed=1&file=1", R"({"charts":[0],"runs":5,"seed":1})"},
+      {"charts=PICKPOCKET,%20pickpocket&runs=5&seed=1&file=1",
+       R"({"charts":[0,0],"runs":5,"seed":1})"},
+      {"charts=pickpocket,goblin&runs=5&seed=1&file=1",
+       problem(R"(\"goblin\" is no chart of \"purse.txt\". Please name its charts, or none )"
+               "for all of them.")},
+  };
+  for (const auto& [form, meta] : plans) {
+    gk_plan_stats(put(form), 9);
+    EXPECT_EQ(replyParts(), std::vector<std::string>{meta}) << form;
+  }
+  // Its charts' figures, for the guide; a chart past its last is none.
+  gk_chart_stats(0, 3, 1, 1);
+  EXPECT_NE(replyParts().at(0).find(R"("cells":["pickpocket","100.0%",)"), std::string::npos);
+  gk_chart_stats(1, 3, 1, 1);
+  EXPECT_EQ(replyParts(), std::vector<std::string>{problem(runsMessage())});
+  gk_draw_hoard(put("charts=purse.txt&chart=PickPocket&seed=5"), 1);
+  EXPECT_EQ(
+      replyParts().at(0).rfind(
+          R"({"address":"charts=purse.txt&chart=pickpocket&seed=5","charts":"purse.txt",)", 0),
+      0u)
+      << replyParts().at(0);
+  gk_forget_charts();
+  EXPECT_EQ(replyParts(), std::vector<std::string>{R"({"message":"","file":"","charts":[]})"});
+  gk_plan_stats(put("charts=&runs=5&seed=1&file=1"), 9);
+  EXPECT_EQ(replyParts(), std::vector<std::string>{problem(kChartsMessage)});
+  gk_draw_hoard(put("charts=purse.txt&chart=pickpocket"), 1);
+  EXPECT_NE(replyParts().at(0).find(R"(,"missing_charts":"purse.txt"})"), std::string::npos);
 }
 
 TEST(CoreExportsTest, AnItemAddressPicksWithItsSeedAndGivesItsOwnAddress) {
@@ -114,12 +171,12 @@ TEST(CoreExportsTest, AStatisticsFormIsCheckedBeforeAnythingIsCounted) {
   }
   // The counting itself refuses what no plan gives.
   for (const auto& [chart, runs] : {std::pair{26, 5.0}, {-1, 5.0}, {0, 0.5}, {0, 1e8}}) {
-    gk_chart_stats(chart, runs, 1);
+    gk_chart_stats(chart, runs, 1, 0);
     EXPECT_EQ(replyParts(), std::vector<std::string>{problem(runsMessage())})
         << chart << " " << runs;
   }
   // Chart M: 2 to 8 gold pieces in every hoard and nothing else.
-  gk_chart_stats(12, 3, 1);
+  gk_chart_stats(12, 3, 1, 0);
   const std::string reply = replyParts().at(0);
   EXPECT_EQ(reply.rfind(R"({"figures":{"chart":"M",)", 0), 0u) << reply;
   EXPECT_NE(reply.find(R"("cells":["M","0.0%","0.0",)"), std::string::npos) << reply;

@@ -17,9 +17,14 @@ TEST(PageRequestTest, AddressesAreTakenApartOrRefusedWhole) {
     const char* chart;
     const char* seed;
     const char* split;
+    const char* charts = "";
   };
   const Case cases[] = {
       {"chart=H&seed=42&split=4", true, "H", "42", "4"},
+      {"charts=my%20lairs.txt&chart=wyrmling-nest&seed=1", true, "wyrmling-nest", "1", "",
+       "my lairs.txt"},
+      {"charts=a.txt&charts=b.txt&chart=x", false, "", "", ""},
+      {"charts=a.txt", false, "", "", ""},
       {"split=4&chart=h", true, "h", "", "4"},
       {"chart=", true, "", "", ""},
       {"chart=%41&seed=%34%32", true, "A", "42", ""},
@@ -37,7 +42,7 @@ TEST(PageRequestTest, AddressesAreTakenApartOrRefusedWhole) {
       {"chart", false, "", "", ""},
   };
   for (const Case& c : cases) {
-    HoardAddress address{"unchanged", "", ""};
+    HoardAddress address{"unchanged", "", "", ""};
     EXPECT_EQ(readHoardAddress(c.text, address), c.ok) << c.text;
     if (!c.ok) {
       EXPECT_EQ(address.chart, "unchanged") << c.text;
@@ -46,6 +51,7 @@ TEST(PageRequestTest, AddressesAreTakenApartOrRefusedWhole) {
     EXPECT_EQ(address.chart, c.chart) << c.text;
     EXPECT_EQ(address.seed, c.seed) << c.text;
     EXPECT_EQ(address.split, c.split) << c.text;
+    EXPECT_EQ(address.charts, c.charts) << c.text;
   }
 }
 
@@ -104,13 +110,33 @@ TEST(PageRequestTest, ChartLettersNameChartsInOrder) {
 }
 
 TEST(PageRequestTest, AnAddressWrittenBackReadsAsTheSameHoard) {
-  EXPECT_EQ(hoardAddress('H', 42, 4), "chart=H&seed=42&split=4");
-  EXPECT_EQ(hoardAddress('Z', 4294967295u, 0), "chart=Z&seed=4294967295");
-  HoardAddress address;
-  ASSERT_TRUE(readHoardAddress(hoardAddress('Q', 0, 10000), address));
-  EXPECT_EQ(address.chart, "Q");
-  EXPECT_EQ(address.seed, "0");
-  EXPECT_EQ(address.split, "10000");
+  struct Case {
+    const char* file;
+    const char* chart;
+    std::uint32_t seed;
+    std::int32_t split;
+    const char* address;
+  };
+  const Case cases[] = {
+      {"", "H", 42, 4, "chart=H&seed=42&split=4"},
+      {"", "Z", 4294967295u, 0, "chart=Z&seed=4294967295"},
+      {"", "Q", 0, 10000, "chart=Q&seed=0&split=10000"},
+      {"goblin-purses.txt", "kobold-cache", 7, 0,
+       "charts=goblin-purses.txt&chart=kobold-cache&seed=7"},
+      // Blanks, "&", "=", "%", "#" and UTF-8 names survive the trip.
+      {"my&own =100%#.charts", "Drachen\xC3\xA4", 1, 2,
+       "charts=my%26own%20%3D100%25%23.charts&chart=Drachen%C3%A4&seed=1&split=2"},
+  };
+  for (const Case& c : cases) {
+    const std::string written = hoardAddress(c.file, c.chart, c.seed, c.split);
+    EXPECT_EQ(written, c.address);
+    HoardAddress address;
+    ASSERT_TRUE(readHoardAddress(written, address)) << written;
+    EXPECT_EQ(address.charts, c.file);
+    EXPECT_EQ(address.chart, c.chart);
+    EXPECT_EQ(address.seed, std::to_string(c.seed));
+    EXPECT_EQ(address.split, c.split == 0 ? "" : std::to_string(c.split));
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "shell/program.h"
 #include "support/fake_terminal.h"
 #include "support/temp_dir.h"
+#include "treasure/chart_file.h"
 #include "treasure/treasure_report.h"
 
 namespace glimmerkist::web {
@@ -24,9 +25,16 @@ const std::string kCatalog =
     "Potion_of_Test tccPotionsAndOils\nRing_of_Proof tccRings\nSecond_Ring tccRings\n"
     "Blade_of_Trial tccWeapons\nGreat_Blade tccWeapons\nBag_of_Holes tccBagsAndBottles\n";
 
+const char kCharts[] =
+    "# a purse\nchart pickpocket\ndescription What a cutpurse lifts\ncopper always 1-6\n"
+    "items 50+ 1 tccRings\n";
+
 class PageSessionTest : public ::testing::Test {
  protected:
-  void SetUp() override { session_.loadCatalog(kCatalog); }
+  void SetUp() override {
+    session_.loadCatalog(kCatalog);
+    session_.loadCharts(kCharts, "purse.charts");
+  }
 
   // The interactive program after srand(seed), fed `typing`, in a folder
   // holding the catalog: its screens, and its result file in `file`.
@@ -46,8 +54,9 @@ class PageSessionTest : public ::testing::Test {
   }
 
   HoardOutcome draw(const std::string& chart, const std::string& seed,
-                    const std::string& split = "", std::uint32_t fresh = 0) {
-    return session_.drawHoard(HoardAddress{chart, seed, split}, fresh);
+                    const std::string& split = "", std::uint32_t fresh = 0,
+                    const std::string& charts = "") {
+    return session_.drawHoard(HoardAddress{chart, seed, split, charts}, fresh);
   }
 
   PageSession session_;
@@ -73,20 +82,98 @@ TEST_F(PageSessionTest, ProblemsComeBackInThePagesWordsAndDrawNothing) {
     const char* seed;
     const char* split;
     std::string problem;
+    const char* charts = "";
+    const char* missing = "";  // the chart file reported missing
   };
+  const std::string otherFile =
+      "This link draws from the chart file \"lairs?.txt\", which this browser does not hold. "
+      "Please load it under Your charts and open the link again.";
   const Case cases[] = {
-      {"1", "5", "", kChartMessage},       {"HH", "5", "", kChartMessage},
-      {"", "5", "", kChartMessage},        {"H", "x", "", kSeedMessage},
-      {"H", "-5", "", kSeedMessage},       {"H", "5", "0", splitMessage()},
+      {"1", "5", "", kChartMessage},
+      {"HH", "5", "", kChartMessage},
+      {"", "5", "", kChartMessage},
+      {"H", "x", "", kSeedMessage},
+      {"H", "-5", "", kSeedMessage},
+      {"H", "5", "0", splitMessage()},
       {"H", "5", "10001", splitMessage()},
+      {"pickpocket", "5", "", kChartMessage},
+      {"H", "5", "", "\"H\" is no chart of \"purse.charts\". Please choose one of its charts.",
+       "purse.charts"},
+      {"PickPocket", "x", "", kSeedMessage, "purse.charts"},
+      {"pickpocket", "5", "", otherFile, "lairs\n.txt", "lairs\n.txt"},
   };
   for (const Case& c : cases) {
-    const HoardOutcome hoard = draw(c.chart, c.seed, c.split);
+    const HoardOutcome hoard = draw(c.chart, c.seed, c.split, 0, c.charts);
     EXPECT_EQ(hoard.problem, c.problem) << c.chart << " " << c.seed << " " << c.split;
+    EXPECT_EQ(hoard.missingCharts, c.missing) << c.chart;
     EXPECT_EQ(hoard.json, "");
     EXPECT_EQ(hoard.markdown, "");
     EXPECT_EQ(hoard.resultFile, "");
   }
+}
+
+TEST_F(PageSessionTest, TheBuiltInChartsLoadedFromAFileDrawTheirHoardsByteForByte) {
+  ASSERT_EQ(session_.loadCharts(chartFileText(builtInCharts()), "mine.txt"), "");
+  for (const char* seed : {"1", "4294967295"}) {
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+      const std::string chart(1, letter);
+      const HoardOutcome builtIn = draw(chart, seed, "3");
+      const HoardOutcome own = draw(chart, seed, "3", 0, "mine.txt");
+      EXPECT_EQ(own.problem, "");
+      EXPECT_EQ(own.json, builtIn.json) << chart << " " << seed;
+      EXPECT_EQ(own.markdown, builtIn.markdown) << chart << " " << seed;
+      EXPECT_EQ(own.resultFile, builtIn.resultFile) << chart << " " << seed;
+      EXPECT_EQ(own.address, "charts=mine.txt&" + builtIn.address);
+      EXPECT_EQ(own.chartFile, "mine.txt");
+    }
+  }
+}
+
+TEST_F(PageSessionTest, ARefusedChartFileSaysWhereAndTheChartsInUseStay) {
+  struct Case {
+    const char* file;
+    const char* bytes;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"bad.txt", "chart x\ncopper 101% 1-2\n",
+       "The chart file \"bad.txt\" is refused at line 2, column 8: a chance is a whole number from "
+       "1 to 100, followed by %."},
+      {"empty.charts", "",
+       "The chart file \"empty.charts\" is refused at line 1, column 1: expected \"chart NAME\"; "
+       "the file holds no chart."},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(session_.loadCharts(c.bytes, c.file),
+              c.message + std::string(" It is not used; the charts in use stay."));
+    EXPECT_EQ(session_.chartFileName(), "purse.charts");
+    EXPECT_EQ(draw("pickpocket", "1", "", 0, "purse.charts").problem, "") << c.file;
+  }
+  session_.forgetCharts();
+  EXPECT_EQ(draw("pickpocket", "1", "", 0, "purse.charts").missingCharts, "purse.charts");
+  EXPECT_EQ(draw("H", "1").problem, "");
+}
+
+TEST(ChartFileTest, ADroppedFileIsAChartFileByItsNameOrItsFirstLine) {
+  struct Case {
+    const char* name;
+    const char* bytes;
+    bool charts;
+  };
+  const Case cases[] = {
+      {"lairs.charts", "Ring tccRings", true},
+      {"lairs.txt", "# lairs\n\n  # more\r\nchart wyrmling\n", true},
+      {"lairs.txt",
+       "\xEF\xBB\xBF"
+       "chart\twyrmling",
+       true},
+      {"data.txt", "<note> chart </note> Ring tccRings", false},
+      {"data.txt", "charts tccRings", false},
+      {"data.txt", "# only a comment", false},
+      {"data.txt", "", false},
+      {"data.charts.txt", "Ring tccRings", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(isChartFile(c.name, c.bytes), c.charts) << c.bytes;
 }
 
 TEST_F(PageSessionTest, AHoardWithoutASeedTakesTheFreshOneAndStatesIt) {
@@ -163,8 +250,9 @@ TEST_F(PageSessionTest, ACatalogWithoutANoteIsTakenWithAHintAboutItsFirstWord) {
 TEST_F(PageSessionTest, StatisticsAreTheCatalogFreeTableOfTheChart) {
   // Chart J holds 3 to 24 copper pieces and nothing else.
   std::vector<std::int64_t> heard;
-  const std::vector<std::string> cells = chartStatsCells(PageSession::chartStats(
-      9, 2 * kProgressStep + 5, 1, [&](std::int64_t drawn) { heard.push_back(drawn); }));
+  const std::vector<std::string> cells =
+      chartStatsCells(PageSession::chartStats(kTreasureCharts[9], 2 * kProgressStep + 5, 1,
+                                              [&](std::int64_t drawn) { heard.push_back(drawn); }));
   ASSERT_EQ(cells.size(), chartStatsHeadings().size());
   EXPECT_EQ(cells[0], "J");
   EXPECT_EQ(cells[1], "100.0%");

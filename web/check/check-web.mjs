@@ -22,6 +22,8 @@ const CHARTS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
 const SEEDS = [1, 42, 4294967295];
 const MAX_PAGE_BYTES = 400 * 1000;
 const shipped = path.join(webDir, '..', '..', 'data.txt');
+const goblins = path.join(webDir, '..', '..', 'examples', 'goblin-purses.txt');
+const lairs = path.join(webDir, '..', '..', 'examples', 'dragon-lairs.txt');
 
 // --- A small harness: each check runs, failures are listed, the run goes on.
 // GLIMMERKIST_WEB_ONLY, a pattern, runs only the checks whose names match.
@@ -52,9 +54,10 @@ function expectTrue(condition, what) {
 function roll(args) {
   return execFileSync(rollPath, args, { cwd: work, stdio: ['ignore', 'pipe', 'pipe'] }).toString();
 }
-function rollHoard(chart, seed, split, catalog = shipped, format = 'json') {
+function rollHoard(chart, seed, split, catalog = shipped, format = 'json', charts = '') {
   const args = ['encounter', chart, '--seed', String(seed), '--format', format, '--catalog', catalog];
   if (split) args.push('--split', String(split));
+  if (charts) args.push('--charts', charts);
   return roll(args);
 }
 // The interactive program seeded with `seed`, in a folder with `catalog` as
@@ -132,7 +135,7 @@ async function shownHoard(page) {
 }
 // What the page should show for the batch command's hoard: numbers with
 // thousands separators, gems of one kind and value on one line.
-function expectedHoard(json) {
+function expectedHoard(json, chartFile = '') {
   const sheet = JSON.parse(json).hoards[0];
   const metals = [['cp', 'Copper'], ['sp', 'Silver'], ['ep', 'Electrum'], ['gp', 'Gold'], ['pp', 'Platinum']];
   const n = (value) => value.toLocaleString('en-US', { maximumFractionDigits: 4 });
@@ -142,7 +145,7 @@ function expectedHoard(json) {
     groups.set(key, (groups.get(key) ?? 0) + 1);
   }
   return {
-    title: `Chart ${sheet.chart}, seed ${sheet.seed}`,
+    title: `Chart ${sheet.chart}${chartFile ? ` (${path.basename(chartFile)})` : ''}, seed ${sheet.seed}`,
     coins: metals.map(([code, name]) => [`${name} pieces`, n(sheet.coins[code])]),
     gems: [...groups].map(([key, count]) => (count === 1 ? key : `${count} × ${key} each`)),
     // The page shows each control character of a name as "?"; JSON keeps it.
@@ -182,6 +185,29 @@ async function roll1(page, chart, { seed = '', split = '', byKey = false } = {})
   } else {
     await page.click(`#chart-buttons button:text-is("${chart}")`);
   }
+}
+// Loads a chart file by the picker and waits for its charts' buttons.
+async function pickCharts(page, file) {
+  await page.setInputFiles('#charts-file', file);
+  await page.waitForFunction((name) => document.getElementById('charts-status').textContent.includes(name) ||
+    !document.getElementById('charts-message').hidden, path.basename(file));
+}
+// Counts the statistics of `charts` as the form holds them and returns the
+// table's rows and those of glimmerkist-roll stats with `args`, both without
+// the spread's picture (which says its figures in words) and thousands
+// separators.
+async function countStats(page, charts, args) {
+  await page.fill('#stats-charts', charts);
+  await page.fill('#stats-runs', '3000');
+  await page.fill('#stats-seed', '1');
+  await page.click('#stats-run');
+  await page.waitForFunction(() => document.getElementById('stats-output').dataset.countedIn !== undefined);
+  const rows = await page.$$eval('#stats-output tbody tr', (trs) => trs.map((tr) => [...tr.cells].slice(0, -1)
+    .map((c) => c.textContent.replace(/,/g, ''))));
+  const markdown = roll(['stats', ...args, '--runs', '3000', '--seed', '1', '--format', 'markdown']);
+  const expected = markdown.split('\n').slice(2).filter((l) => l.startsWith('| '))
+    .map((l) => l.split('|').slice(1, -1).map((c) => c.trim()));
+  return [rows, expected];
 }
 function writeCatalog(name, text) {
   const file = path.join(work, name);
@@ -380,22 +406,102 @@ await check('a corrupt, empty or binary catalog is refused with the core\'s reas
   await expectNoProblems();
 });
 
+await check('own chart files: picked or dropped, kept by name, drawn as glimmerkist-roll --charts draws', async () => {
+  await open(page);
+  await pickCharts(page, goblins);
+  expectEqual(await page.textContent('#charts-status'), 'Your chart file (goblin-purses.txt): 3 charts.', 'status');
+  const listed = JSON.parse(roll(['charts', '--charts', goblins, '--format', 'json'])).charts;
+  expectEqual(await page.$$eval('#own-chart-buttons button', (bs) => bs.map((b) => b.textContent)),
+    listed.map((c) => `${c.name} ${c.description}`), 'buttons with names and descriptions');
+  expectTrue(await page.isHidden('#chart-buttons'), 'A to Z make way for them');
+  await page.waitForSelector('body[data-guide="ready"]');
+  expectEqual(await page.$$eval('#guide-lines b', (bs) => bs.map((b) => b.textContent)), listed.map((c) => c.name),
+    'the guide tells what each of them yields');
+  // One Tab stop with arrow keys, as for A to Z.
+  await page.fill('#seed', '42');
+  await page.fill('#split', '4');
+  await page.focus('#own-chart-buttons button >> nth=0');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('Enter');
+  const json = rollHoard('bugbear', 42, 4, shipped, 'json', goblins);
+  expectEqual(await shownHoard(page), expectedHoard(json, goblins), 'hoard of bugbear');
+  expectEqual(await page.getAttribute('#hoard-link', 'href'), '#charts=goblin-purses.txt&chart=bugbear&seed=42&split=4',
+    'the link names the chart file');
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = async (text) => { window.copied = text; };
+  });
+  await page.click('#copy-markdown');
+  expectEqual(await page.evaluate(() => window.copied), rollHoard('bugbear', 42, 4, shipped, 'markdown', goblins),
+    'Markdown of bugbear');
+  expectEqual((await downloaded(page, 'download-json')).toString(), json, 'JSON of bugbear');
+  await page.keyboard.press('Tab');
+  expectEqual(await page.evaluate(() => document.activeElement.closest('#own-chart-buttons')), null, 'one Tab stop');
+  await axe(page, 'own charts');
+  // A refused file names its line and column and is never kept.
+  await pickCharts(page, writeCatalog('bad.charts', 'chart x\ncopper 101% 1-2\n'));
+  expectEqual(await page.textContent('#charts-message'), 'The chart file "bad.charts" is refused at line 2, ' +
+    'column 8: a chance is a whole number from 1 to 100, followed by %. It is not used; the charts in use stay.',
+  'a bad chart file');
+  await axe(page, 'a refused chart file');
+  // Dropped anywhere, a .txt chart file is told from a catalog by its first line.
+  await page.evaluate((bytes) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(bytes)], 'dragon-lairs.txt', { type: 'text/plain' }));
+    document.querySelector('h1').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  }, [...fs.readFileSync(lairs)]);
+  await page.waitForFunction(() => document.getElementById('charts-status').textContent.includes('dragon-lairs.txt'));
+  expectTrue((await page.textContent('#catalog-status')).startsWith('The shipped catalog: '), 'the catalog stays');
+  // Kept after a reload; a link to the other kept file takes it up.
+  await open(page);
+  expectEqual(await page.$$eval('#charts-kept option', (os) => os.map((o) => o.value)),
+    ['', 'goblin-purses.txt', 'dragon-lairs.txt'], 'kept chart files');
+  expectEqual(await page.textContent('#charts-status'), 'Your chart file (dragon-lairs.txt): 3 charts.', 'after reload');
+  const [rows, expected] = await countStats(page, '', ['--charts', lairs]);
+  expectEqual(rows, expected, 'statistics of a chart file');
+  await page.goto(`${pageUrl}#charts=goblin-purses.txt&chart=bugbear&seed=42&split=4`);
+  await page.waitForFunction(() => document.getElementById('hoard-title').textContent.startsWith('Chart bugbear'));
+  expectEqual(await shownHoard(page), expectedHoard(json, goblins), 'a link to a kept chart file');
+  // Back and Forward, and the roll log, with own charts.
+  await page.click('#own-chart-buttons button >> nth=0');
+  await page.goBack();
+  await page.waitForFunction(() => document.getElementById('hoard-title').textContent.startsWith('Chart bugbear'));
+  expectTrue((await page.textContent('#log .what >> nth=1')).startsWith('Chart bugbear (goblin-purses.txt), seed 42'),
+    'the roll log');
+  // Forgotten, a link to it says which file it needs and draws nothing.
+  await page.selectOption('#charts-kept', 'goblin-purses.txt');
+  await page.click('#charts-forget');
+  expectTrue(await page.isVisible('#chart-buttons'), 'back to A to Z');
+  await open(page, '#charts=goblin-purses.txt&chart=bugbear&seed=42');
+  expectEqual((await shownHoard(page)).message, 'This link draws from the chart file "goblin-purses.txt", which this ' +
+    'browser does not hold. Please load it under Your charts and open the link again.', 'a missing chart file');
+  await expectNoProblems();
+});
+
+await check('own chart buttons at 360, 390 and 1280 px: tappable, no sideways scroll, no accessibility violation',
+  async () => {
+    for (const [width, colorScheme] of [[360, 'light'], [390, 'light'], [390, 'dark'], [1280, 'light']]) {
+      const shot = await newPage({ viewport: { width, height: width === 1280 ? 800 : 844 }, colorScheme,
+        reducedMotion: 'reduce' });
+      await open(shot);
+      await pickCharts(shot, lairs);
+      await shot.click('#own-chart-buttons button >> nth=2');
+      const overflow = await shot.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+      expectTrue(overflow <= 0, `${width} px: the page is ${overflow} px wider than the screen`);
+      const small = await shot.$$eval('#own-charts button', (buttons) => buttons
+        .map((b) => b.getBoundingClientRect()).filter((box) => box.height < 43.5 || box.width < 43.5).length);
+      expectEqual(small, 0, `tap targets under 44 px at ${width} px`);
+      await shot.locator('.picker').screenshot({ path: path.join(outDir, `own-charts-${width}-${colorScheme}.png`) });
+      await axe(shot, `own charts at ${width} px ${colorScheme}`);
+      await shot.context().close();
+    }
+    await expectNoProblems();
+  });
+
 await check('statistics off the main thread match glimmerkist-roll stats', async () => {
   await open(page);
-  await page.fill('#stats-charts', 'AZ');
-  await page.fill('#stats-runs', '3000');
-  await page.fill('#stats-seed', '1');
-  await page.click('#stats-run');
-  await page.waitForFunction(() => document.getElementById('stats-output').dataset.countedIn !== undefined);
+  const [rows, expected] = await countStats(page, 'AZ', ['A', 'Z']);
   expectEqual(await page.getAttribute('#stats-output', 'data-counted-in'), 'worker', 'where it was counted');
   expectEqual(await page.$eval('#stats-progress', (p) => [p.value, p.max]), [6000, 6000], 'progress');
-  // Every cell but the spread's picture, which says its figures in words;
-  // the page groups thousands.
-  const rows = await page.$$eval('#stats-output tbody tr', (trs) => trs.map((tr) => [...tr.cells].slice(0, -1)
-    .map((c) => c.textContent.replace(/,/g, ''))));
-  const markdown = roll(['stats', 'A', 'Z', '--runs', '3000', '--seed', '1', '--format', 'markdown']);
-  const expected = markdown.split('\n').filter((l) => /^\| [A-Z] \|/.test(l))
-    .map((l) => l.split('|').slice(1, -1).map((c) => c.trim()));
   expectEqual(rows, expected, 'statistics table');
   await axe(page, 'the statistics');
   await page.fill('#stats-runs', '0');
