@@ -5,7 +5,7 @@
 'use strict';
 
 const CACHE = 'glimmerkist-VERSION';
-const FILES = ['index.html', 'app.js', 'style.css', 'glimmerkist-core.js', 'catalog.js',
+const FILES = ['index.html', 'app.js', 'glimmerkist-core.js', 'catalog.js',
   'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
